@@ -40,4 +40,12 @@ void RaiseRuntimeError(RuntimeErrorNumber number, const QString& where) {
     std::abort();
 }
 
+std::int16_t Add16(std::int16_t counter, int step, const char* name) {
+    const int result = counter + step;
+    if (result < -32768 || result > 32767) {
+        RaiseRuntimeError(RuntimeErrorNumber::Overflow, QString::fromLatin1(name));
+    }
+    return static_cast<std::int16_t>(result);
+}
+
 }  // namespace forms

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace forms {
 
@@ -14,5 +15,9 @@ enum class RuntimeErrorNumber {
 // Writes the message to standard error (and, on a real screen, shows it in a message box),
 // then stops the program. Never returns.
 [[noreturn]] void RaiseRuntimeError(RuntimeErrorNumber number, const QString& where);
+
+// counter + step in 16-bit signed arithmetic; a result outside -32768..32767 is an overflow
+// error naming the counter.
+std::int16_t Add16(std::int16_t counter, int step, const char* name);
 
 }  // namespace forms

@@ -1,0 +1,88 @@
+#include "forms/widgets.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <algorithm>
+
+namespace forms {
+
+PictureBoxWidget::PictureBoxWidget(const QPixmap& picture, bool bordered, QWidget* parent)
+    : QFrame(parent), picture_(picture) {
+    if (bordered) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+    }
+}
+
+void PictureBoxWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawPixmap(contentsRect().topLeft(), picture_);
+}
+
+ImageWidget::ImageWidget(const QPixmap& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
+}
+
+ShapeWidget::ShapeWidget(ShapeKind shape, QWidget* parent) : QWidget(parent), shape_(shape) {}
+
+void ShapeWidget::setFill(bool filled, const QColor& colour) {
+    filled_ = filled;
+    fill_ = colour;
+    update();
+}
+
+void ShapeWidget::setOutline(bool outlined, const QColor& colour) {
+    outlined_ = outlined;
+    outline_ = colour;
+    update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(outlined_ ? QPen(outline_, 1) : QPen(Qt::NoPen));
+    painter.setBrush(filled_ ? QBrush(fill_) : QBrush(Qt::NoBrush));
+    // The outline lies inside the box, as the box's right and bottom pixels are its last.
+    const int inset = outlined_ ? 1 : 0;
+    if (shape_ == ShapeKind::Rectangle) {
+        painter.drawRect(rect().adjusted(0, 0, -inset, -inset));
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int diameter = std::min(width(), height()) - inset;
+    const QRect circle((width() - diameter) / 2, (height() - diameter) / 2, diameter, diameter);
+    painter.drawEllipse(circle);
+}
+
+LineWidget::LineWidget(QPoint from, QPoint to, int width, const QColor& colour, QWidget* parent)
+    : QWidget(parent), from_(from), to_(to), width_(std::max(1, width)), colour_(colour) {
+    const int margin = width_;
+    const QRect box = QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin);
+    setGeometry(box);
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen pen(colour_, width_);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const QPoint origin = geometry().topLeft();
+    // A line of width w covers the w pixel rows (or columns) that start at its end points.
+    const QPointF shift(width_ / 2.0, width_ / 2.0);
+    painter.drawLine(QPointF(from_ - origin) + shift, QPointF(to_ - origin) + shift);
+}
+
+void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
+    QPointer<TextBoxWidget> self(this);
+    if (keyDown_) keyDown_(event);
+    if (self) QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace forms
