@@ -229,7 +229,9 @@ void Control::setFillColor(ColourValue colour) {
     applyColours();
 }
 
-void Control::applyFont() { widget_->setFont(ToQFont(fontFace_, font_.size, font_.bold)); }
+void Control::applyFont() {
+    widget_->setFont(ToQFont(fontFace_, font_.size, font_.bold));
+}
 
 void Control::setFontSize(double points) {
     font_.size = points;
@@ -268,6 +270,8 @@ void Control::setValue(bool on) {
     if (kind_ == Kind::OptionButton) static_cast<QRadioButton*>(widget_.data())->setChecked(on);
 }
 
-void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+void Control::setFocus() {
+    widget_->setFocus(Qt::OtherFocusReason);
+}
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -77,11 +78,11 @@ bool isEnter(const QKeyEvent* event) {
 
 // Turns a release of the left mouse button over a widget into a click.
 class ClickFilter : public QObject {
-public:
+  public:
     ClickFilter(QObject* parent, std::function<void()> click)
         : QObject(parent), click_(std::move(click)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* widget = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::MouseButtonPress) {
@@ -89,7 +90,8 @@ protected:
         }
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+            if (mouse->button() == Qt::LeftButton &&
+                widget->rect().contains(mouse->position().toPoint())) {
                 click_();
             }
             return true;
@@ -97,7 +99,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     std::function<void()> click_;
 };
 
@@ -105,12 +107,12 @@ private:
 
 // The top-level widget of a loaded window.
 class FormWindow : public QMainWindow {
-public:
+  public:
     FormWindow(Form& form, Qt::WindowFlags flags) : QMainWindow(nullptr, flags), form_(form) {}
 
     void detach() { attached_ = false; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override {
         event->accept();
         if (attached_) form_.windowClosedByUser();
@@ -127,7 +129,7 @@ protected:
         return handled;
     }
 
-private:
+  private:
     Form& form_;
     bool attached_ = true;
 };
@@ -147,16 +149,22 @@ void Form::setLastWindowUnloadedHandler(std::function<void()> handler) {
     gLastWindowUnloaded = std::move(handler);
 }
 
-int Form::loadedWindowCount() { return gLoadedWindows; }
+int Form::loadedWindowCount() {
+    return gLoadedWindows;
+}
 
-bool Form::isLoaded() const { return !window_.isNull(); }
+bool Form::isLoaded() const {
+    return !window_.isNull();
+}
 
-QWidget* Form::window() const { return window_.data(); }
+QWidget* Form::window() const {
+    return window_.data();
+}
 
 void Form::show() {
     if (!isLoaded()) load();
     if (window_->isVisible()) {
-        window_->raise();
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) window_->raise();
         window_->activateWindow();
         return;
     }
@@ -325,8 +333,7 @@ void Form::onArrayClick(const char* name, std::function<void(std::int16_t)> hand
     arrayClickHandlers_[QString::fromLatin1(name)] = std::move(handler);
 }
 
-void Form::onKeyDown(const char* name,
-                     std::function<void(std::int16_t&, std::int16_t&)> handler) {
+void Form::onKeyDown(const char* name, std::function<void(std::int16_t&, std::int16_t&)> handler) {
     keyDownHandlers_[QString::fromLatin1(name)] = std::move(handler);
 }
 
@@ -376,7 +383,9 @@ void Form::windowActivated() {
     Form_Activate();
 }
 
-void Form::windowClosedByUser() { unload(); }
+void Form::windowClosedByUser() {
+    unload();
+}
 
 void Form::unload() {
     if (!isLoaded()) return;
@@ -391,7 +400,9 @@ void Form::unload() {
     if (--gLoadedWindows == 0 && gLastWindowUnloaded) gLastWindowUnloaded();
 }
 
-Control& Form::ctl(std::string_view name) { return ctl(name, kNoIndex); }
+Control& Form::ctl(std::string_view name) {
+    return ctl(name, kNoIndex);
+}
 
 Control& Form::ctl(std::string_view name, int index) {
     if (!isLoaded()) load();
@@ -401,7 +412,8 @@ Control& Form::ctl(std::string_view name, int index) {
         if (element != array->second.end()) return *element->second;
     }
     const QString where = ControlObjectName(std::string(name).c_str(), index);
-    RaiseRuntimeError(RuntimeErrorNumber::SubscriptOutOfRange, className_ + QLatin1Char('.') + where);
+    RaiseRuntimeError(RuntimeErrorNumber::SubscriptOutOfRange,
+                      className_ + QLatin1Char('.') + where);
 }
 
 bool Form::hasControl(std::string_view name, int index) const {

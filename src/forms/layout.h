@@ -35,32 +35,32 @@ constexpr int kNoIndex = -1;
 struct ControlSpec {
     Kind kind = Kind::Label;
     const char* name = "";
-    int index = kNoIndex;          // element of a control array; kNoIndex for a lone control
-    const char* frame = nullptr;   // name of the frame that holds it; position relative to it
+    int index = kNoIndex;         // element of a control array; kNoIndex for a lone control
+    const char* frame = nullptr;  // name of the frame that holds it; position relative to it
     Twips left = 0;
     Twips top = 0;
     Twips width = 0;
     Twips height = 0;
-    const char* caption = "";      // Caption, or Text of a text box (UTF-8)
+    const char* caption = "";                // Caption, or Text of a text box (UTF-8)
     std::optional<ColourValue> backColor{};  // default: the window's background for labels,
-                                           // window background for text and picture boxes
+                                             // window background for text and picture boxes
     std::optional<ColourValue> foreColor{};  // default: window text
     std::optional<ColourValue> fillColor{};  // shapes: solid fill; none = not filled
     std::optional<FontSpec> font{};          // default: the window's font
     Alignment alignment = Alignment::Left;
     bool visible = true;
-    bool value = false;            // option buttons: on or off
+    bool value = false;  // option buttons: on or off
     BorderStyle border = BorderStyle::None;
-    bool transparent = false;      // labels: no background of their own
-    int tabIndex = -1;             // focus order; -1 for controls that take no focus
-    const char* picture = nullptr; // resource path of the picture
-    bool isDefault = false;        // pressed by Enter anywhere in its window
-    bool isCancel = false;         // pressed by Esc anywhere in its window
-    bool autoSize = false;         // picture boxes: size to the picture
+    bool transparent = false;       // labels: no background of their own
+    int tabIndex = -1;              // focus order; -1 for controls that take no focus
+    const char* picture = nullptr;  // resource path of the picture
+    bool isDefault = false;         // pressed by Enter anywhere in its window
+    bool isCancel = false;          // pressed by Esc anywhere in its window
+    bool autoSize = false;          // picture boxes: size to the picture
     ShapeKind shape = ShapeKind::Rectangle;
-    Twips x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines: end points
-    int lineWidth = 1;                      // lines: pixels
-    std::optional<ColourValue> lineColor{};   // lines and shape outlines; default window text
+    Twips x1 = 0, y1 = 0, x2 = 0, y2 = 0;    // lines: end points
+    int lineWidth = 1;                       // lines: pixels
+    std::optional<ColourValue> lineColor{};  // lines and shape outlines; default window text
 };
 
 struct MenuItemSpec {
@@ -76,8 +76,8 @@ struct MenuSpec {
 };
 
 enum class WindowStyle {
-    Main,     // fixed single border, close box only, taskbar entry, placed by the desktop
-    Secondary // fixed dialog border, close box only, no taskbar entry, fixed opening place
+    Main,      // fixed single border, close box only, taskbar entry, placed by the desktop
+    Secondary  // fixed dialog border, close box only, no taskbar entry, fixed opening place
 };
 
 struct WindowSpec {
@@ -86,8 +86,8 @@ struct WindowSpec {
     Twips clientHeight = 0;
     WindowStyle style = WindowStyle::Secondary;
     std::optional<ColourValue> backColor{};  // default: button face
-    FontSpec font{};                       // font of controls that name none
-    const char* icon = nullptr;            // resource path of the window icon
+    FontSpec font{};                         // font of controls that name none
+    const char* icon = nullptr;              // resource path of the window icon
     std::vector<MenuSpec> menus{};
 };
 

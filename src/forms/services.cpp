@@ -65,8 +65,10 @@ std::function<double()>& testSource() {
 }  // namespace
 
 void Randomize() {
-    generator().seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^
-                     static_cast<std::uint64_t>(QDateTime::currentDateTime().time().msecsSinceStartOfDay()) << 20);
+    generator().seed(
+        static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^
+        static_cast<std::uint64_t>(QDateTime::currentDateTime().time().msecsSinceStartOfDay())
+            << 20);
 }
 
 double Rnd() {
@@ -75,13 +77,17 @@ double Rnd() {
     return static_cast<double>(generator()() >> 11) * 0x1.0p-53;
 }
 
-void SetRandomSourceForTesting(std::function<double()> source) { testSource() = std::move(source); }
+void SetRandomSourceForTesting(std::function<double()> source) {
+    testSource() = std::move(source);
+}
 
 QString SignedNumberText(int number) {
     return number >= 0 ? QLatin1Char(' ') + QString::number(number) : QString::number(number);
 }
 
-QString PlainNumberText(int number) { return QString::number(number); }
+QString PlainNumberText(int number) {
+    return QString::number(number);
+}
 
 TypedNumber ReadTypedNumber(const QString& text) {
     const QString trimmed = text.trimmed();

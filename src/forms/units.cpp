@@ -44,7 +44,8 @@ QFont ToQFont(const QString& face, double points, bool bold) {
     Q_UNUSED(face);  // every face of the layouts maps to the one face below
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * kPixelsPerPoint * kFontScale))));
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(points * kPixelsPerPoint * kFontScale))));
     font.setBold(bold);
     return font;
 }

@@ -33,9 +33,8 @@ constexpr FontSpec kSans12{"MS Sans Serif", 12, false};
 constexpr FontSpec kSans12Bold{"MS Sans Serif", 12, true};
 
 // Symbols of the tiles of the small periodic table.
-constexpr const char* kTileSymbols[] = {"H",  "He", "Li", "Be", "B",  "C",  "N",
-                                        "O",  "F",  "Ne", "Na", "Mg", "Al", "Si",
-                                        "P",  "S",  "Cl", "Ar", "K",  "Ca"};
+constexpr const char* kTileSymbols[] = {"H",  "He", "Li", "Be", "B", "C", "N",  "O",  "F", "Ne",
+                                        "Na", "Mg", "Al", "Si", "P", "S", "Cl", "Ar", "K", "Ca"};
 
 bool blueTile(int element) {
     return element == 1 || element == 3 || element == 4 || element == 11 || element == 12 ||
@@ -70,7 +69,8 @@ const char* photographPath(int element) {
     return paths[static_cast<std::size_t>(element)].constData();
 }
 
-ControlSpec groupNumber(const char* name, const char* caption, forms::Twips left, forms::Twips top) {
+ControlSpec groupNumber(const char* name, const char* caption, forms::Twips left,
+                        forms::Twips top) {
     return {.kind = Kind::Label,
             .name = name,
             .left = left,
@@ -122,8 +122,10 @@ Form1::Form1() : forms::Form("Form1") {
     onClick("mnHeiti", [this] { mnHeiti_Click(); });
     onClick("mnUm", [this] { mnUm_Click(); });
     onClick("cmdNaesta", [this] { cmdNaesta_Click(); });
-    onKeyDown("txtSvar1", [this](Int16& keyCode, Int16& shift) { txtSvar1_KeyDown(keyCode, shift); });
-    onKeyDown("txtSvar2", [this](Int16& keyCode, Int16& shift) { txtSvar2_KeyDown(keyCode, shift); });
+    onKeyDown("txtSvar1",
+              [this](Int16& keyCode, Int16& shift) { txtSvar1_KeyDown(keyCode, shift); });
+    onKeyDown("txtSvar2",
+              [this](Int16& keyCode, Int16& shift) { txtSvar2_KeyDown(keyCode, shift); });
 }
 
 forms::WindowSpec Form1::windowSpec() const {
@@ -133,39 +135,74 @@ forms::WindowSpec Form1::windowSpec() const {
             .style = forms::WindowStyle::Main,
             .backColor = kGrey,
             .icon = pictures::kProgramIcon,
-            .menus = {{"Sysla", "Sýsla", {{"Byrja", "Byrja", "Ctrl+B"}, {"mnHaetta", "Hætta", "Ctrl+Q"}}},
-                      {"Adstod",
-                       "Aðstoð",
-                       {{"mnBygging", "Bygging frumeinda", "Ctrl+F"},
-                        {"mnSkilgreiningar", "Skilgreiningar", "Ctrl+S"},
-                        {"mnLotukerfid", "Lotukerfið", "Ctrl+L"},
-                        {"mnHeiti", "Heiti frumefna", "Ctrl+H"}}},
-                      {"hjalp", "Hjálp", {{"mnUm", "Um", ""}}}}};
+            .menus = {
+                {"Sysla", "Sýsla", {{"Byrja", "Byrja", "Ctrl+B"}, {"mnHaetta", "Hætta", "Ctrl+Q"}}},
+                {"Adstod",
+                 "Aðstoð",
+                 {{"mnBygging", "Bygging frumeinda", "Ctrl+F"},
+                  {"mnSkilgreiningar", "Skilgreiningar", "Ctrl+S"},
+                  {"mnLotukerfid", "Lotukerfið", "Ctrl+L"},
+                  {"mnHeiti", "Heiti frumefna", "Ctrl+H"}}},
+                {"hjalp", "Hjálp", {{"mnUm", "Um", ""}}}}};
 }
 
 std::vector<ControlSpec> Form1::controlSpecs() const {
     std::vector<ControlSpec> specs;
     // Windowed controls: the question area's boxes and button, and the photographs.
-    specs.push_back({.kind = Kind::TextBox, .name = "txtSvar1", .left = 10080, .top = 840,
-                     .width = 495, .height = 375, .font = kSans12, .alignment = Alignment::Right,
-                     .visible = false, .tabIndex = 2});
-    specs.push_back({.kind = Kind::TextBox, .name = "txtSvar2", .left = 10080, .top = 1560,
-                     .width = 495, .height = 375, .font = kSans12, .alignment = Alignment::Right,
-                     .visible = false, .tabIndex = 6});
-    specs.push_back({.kind = Kind::CommandButton, .name = "cmdNaesta", .left = 6120, .top = 720,
-                     .width = 1335, .height = 495, .caption = "Næsta spurning", .visible = false,
+    specs.push_back({.kind = Kind::TextBox,
+                     .name = "txtSvar1",
+                     .left = 10080,
+                     .top = 840,
+                     .width = 495,
+                     .height = 375,
+                     .font = kSans12,
+                     .alignment = Alignment::Right,
+                     .visible = false,
+                     .tabIndex = 2});
+    specs.push_back({.kind = Kind::TextBox,
+                     .name = "txtSvar2",
+                     .left = 10080,
+                     .top = 1560,
+                     .width = 495,
+                     .height = 375,
+                     .font = kSans12,
+                     .alignment = Alignment::Right,
+                     .visible = false,
+                     .tabIndex = 6});
+    specs.push_back({.kind = Kind::CommandButton,
+                     .name = "cmdNaesta",
+                     .left = 6120,
+                     .top = 720,
+                     .width = 1335,
+                     .height = 495,
+                     .caption = "Næsta spurning",
+                     .visible = false,
                      .tabIndex = 61});
     for (const Photograph& photo : kPhotographs) {
-        specs.push_back({.kind = Kind::PictureBox, .name = "picFrumefni", .index = photo.element,
-                         .left = 3600, .top = 4440, .width = photo.width, .height = photo.height,
-                         .backColor = forms::colours::WindowBackground, .visible = false,
-                         .tabIndex = photo.tabIndex, .picture = photographPath(photo.element)});
+        specs.push_back({.kind = Kind::PictureBox,
+                         .name = "picFrumefni",
+                         .index = photo.element,
+                         .left = 3600,
+                         .top = 4440,
+                         .width = photo.width,
+                         .height = photo.height,
+                         .backColor = forms::colours::WindowBackground,
+                         .visible = false,
+                         .tabIndex = photo.tabIndex,
+                         .picture = photographPath(photo.element)});
     }
 
     // The atom drawing, from the top: electrons, nucleus caption, nucleus, rings 1 to 4.
-    for (int i = 1; i <= 20; ++i) specs.push_back(picture("imgRafeind", 0, 0, 195, pictures::kElectron, i));
-    specs.push_back({.kind = Kind::Label, .name = "lblKjarni", .left = 7560, .top = 4560,
-                     .width = 450, .height = 375, .font = kSansBold, .visible = false,
+    for (int i = 1; i <= 20; ++i)
+        specs.push_back(picture("imgRafeind", 0, 0, 195, pictures::kElectron, i));
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblKjarni",
+                     .left = 7560,
+                     .top = 4560,
+                     .width = 450,
+                     .height = 375,
+                     .font = kSansBold,
+                     .visible = false,
                      .transparent = true});
     specs.push_back(picture("imgKjarni", 7320, 4320, 825, pictures::kNucleus));
     specs.push_back(picture("imgBraut1", 7080, 4080, 1335, pictures::kRing));
@@ -174,11 +211,22 @@ std::vector<ControlSpec> Form1::controlSpecs() const {
     specs.push_back(picture("imgBraut4", 5520, 2520, 4455, pictures::kRing));
 
     // The element card: the charge over the heading, the card's labels over its background.
-    specs.push_back({.kind = Kind::Label, .name = "lblJonir", .left = 3720, .top = 3480,
-                     .width = 615, .height = 255, .backColor = kGrey,
-                     .font = FontSpec{"MS Sans Serif", 9.75, true}, .visible = false});
-    specs.push_back({.kind = Kind::Label, .name = "lblHeiti", .left = 3360, .top = 3600,
-                     .width = 2055, .height = 495, .backColor = kGrey,
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblJonir",
+                     .left = 3720,
+                     .top = 3480,
+                     .width = 615,
+                     .height = 255,
+                     .backColor = kGrey,
+                     .font = FontSpec{"MS Sans Serif", 9.75, true},
+                     .visible = false});
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblHeiti",
+                     .left = 3360,
+                     .top = 3600,
+                     .width = 2055,
+                     .height = 495,
+                     .backColor = kGrey,
                      .font = FontSpec{"Arial", 18, false}});
     specs.push_back(cardLabel("lblMass", "Massatala", 1080, 3480, 1095, 255, kSansBold));
     specs.push_back(cardLabel("lblMassatala", "", 1680, 3720, 375, 255, kSans12Bold));
@@ -186,34 +234,73 @@ std::vector<ControlSpec> Form1::controlSpecs() const {
                               Alignment::Center));
     specs.push_back(cardLabel("lblSaetistala", "", 1680, 4560, 375, 255, kSans12Bold));
     specs.push_back(cardLabel("lblSaeti", "Sætistala", 1080, 4920, 855, 255, kSansBold));
-    specs.push_back({.kind = Kind::Shape, .name = "shpFrumefni", .left = 960, .top = 3360,
-                     .width = 2175, .height = 1935, .fillColor = kWhite});
+    specs.push_back({.kind = Kind::Shape,
+                     .name = "shpFrumefni",
+                     .left = 960,
+                     .top = 3360,
+                     .width = 2175,
+                     .height = 1935,
+                     .fillColor = kWhite});
 
     // The question area and the score; the hint lies over the lower edge of a tall question.
-    specs.push_back({.kind = Kind::Label, .name = "lblStig", .left = 5520, .top = 240,
-                     .width = 3375, .height = 255, .backColor = kGrey, .visible = false});
-    specs.push_back({.kind = Kind::Label, .name = "lblLeidbeining", .left = 4560, .top = 1800,
-                     .width = 3255, .height = 615,
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblStig",
+                     .left = 5520,
+                     .top = 240,
+                     .width = 3375,
+                     .height = 255,
+                     .backColor = kGrey,
+                     .visible = false});
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblLeidbeining",
+                     .left = 4560,
+                     .top = 1800,
+                     .width = 3255,
+                     .height = 615,
                      .caption = "Sláðu tákn frumefnis (t.d. O, He) en ekki heiti.  Táknin má finna "
                                 "í Aðstoð - Heiti frumefna.",
-                     .backColor = kGrey, .visible = false});
-    specs.push_back({.kind = Kind::Label, .name = "lblSpurn1", .left = 4560, .top = 840,
-                     .width = 5415, .height = 375, .backColor = kGrey, .font = kSans12,
+                     .backColor = kGrey,
                      .visible = false});
-    specs.push_back({.kind = Kind::Label, .name = "lblSpurn2", .left = 4560, .top = 1680,
-                     .width = 5415, .height = 375, .backColor = kGrey, .font = kSans12,
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblSpurn1",
+                     .left = 4560,
+                     .top = 840,
+                     .width = 5415,
+                     .height = 375,
+                     .backColor = kGrey,
+                     .font = kSans12,
                      .visible = false});
-    specs.push_back({.kind = Kind::Label, .name = "lblLysing", .left = 360, .top = 5520,
-                     .width = 3015, .height = 1455, .backColor = kGrey, .visible = false});
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblSpurn2",
+                     .left = 4560,
+                     .top = 1680,
+                     .width = 5415,
+                     .height = 375,
+                     .backColor = kGrey,
+                     .font = kSans12,
+                     .visible = false});
+    specs.push_back({.kind = Kind::Label,
+                     .name = "lblLysing",
+                     .left = 360,
+                     .top = 5520,
+                     .width = 3015,
+                     .height = 1455,
+                     .backColor = kGrey,
+                     .visible = false});
 
     // The small periodic table and its group numbers; Form_Load places the tiles.
     for (int i = 1; i <= 20; ++i) {
-        specs.push_back({.kind = Kind::Label, .name = "lblFr", .index = i, .width = 465,
-                         .height = 465, .caption = kTileSymbols[i - 1],
+        specs.push_back({.kind = Kind::Label,
+                         .name = "lblFr",
+                         .index = i,
+                         .width = 465,
+                         .height = 465,
+                         .caption = kTileSymbols[i - 1],
                          .backColor = blueTile(i) ? kBlue : kRed,
                          .foreColor = forms::colours::WindowText,
                          .font = FontSpec{"MS Sans Serif", 13.5, false},
-                         .alignment = Alignment::Center, .border = BorderStyle::FixedSingle});
+                         .alignment = Alignment::Center,
+                         .border = BorderStyle::FixedSingle});
     }
     specs.push_back(groupNumber("lbl1", "1", 600, 480));
     specs.push_back(groupNumber("Label3", "2", 960, 960));
@@ -286,10 +373,22 @@ void showInstance(std::unique_ptr<Window>& instance) {
 
 }  // namespace
 
-void Form1::mnBygging_Click() { showInstance(frmFrumeindInstance); }
-void Form1::mnSkilgreiningar_Click() { showInstance(frmSkilgreiningarInstance); }
-void Form1::mnLotukerfid_Click() { showInstance(frmLotukerfiInstance); }
-void Form1::mnHeiti_Click() { showInstance(frmHeitiInstance); }
-void Form1::mnUm_Click() { showInstance(frmAboutInstance); }
+void Form1::mnBygging_Click() {
+    showInstance(frmFrumeindInstance);
+}
+void Form1::mnSkilgreiningar_Click() {
+    showInstance(frmSkilgreiningarInstance);
+}
+void Form1::mnLotukerfid_Click() {
+    showInstance(frmLotukerfiInstance);
+}
+void Form1::mnHeiti_Click() {
+    showInstance(frmHeitiInstance);
+}
+void Form1::mnUm_Click() {
+    showInstance(frmAboutInstance);
+}
 
-void Form1::mnHaetta_Click() { unload(); }
+void Form1::mnHaetta_Click() {
+    unload();
+}

@@ -10,15 +10,15 @@
 #include "forms/form.h"
 
 class Form1 : public forms::Form {
-public:
+  public:
     Form1();
 
-protected:
+  protected:
     forms::WindowSpec windowSpec() const override;
     std::vector<forms::ControlSpec> controlSpecs() const override;
     void Form_Load() override;
 
-private:
+  private:
     using Int16 = std::int16_t;
 
     // Quiz flow (form1_quiz.cpp).
@@ -83,8 +83,8 @@ private:
     Int16 QuestionIndex = 0;  // 0 = no question yet; else 1 to 18
     FixedTable<ElementIndex, 1, 18> QuizElement{"QuizElement"};
     FixedTable<Int16, 1, 18> QuizKind{"QuizKind"};  // 0 build the atom, 1 riddle, 2 particle
-    QString OrderText;                               // 18 two-digit atomic numbers
-    Int16 QuestionCode = 0;                          // the open prompt, 1 to 9
+    QString OrderText;                              // 18 two-digit atomic numbers
+    Int16 QuestionCode = 0;                         // the open prompt, 1 to 9
     Int16 QuestionsAsked = 0;
     Int16 CorrectAnswers = 0;
     Int16 WrongTries = 0;

@@ -1,11 +1,12 @@
 #include "support/ui.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <gtest/gtest.h>
 
 namespace ui {
 
@@ -54,7 +55,9 @@ void click(QWidget* widget) {
     settle();
 }
 
-void click(QWidget* window, const QString& name) { click(control(window, name)); }
+void click(QWidget* window, const QString& name) {
+    click(control(window, name));
+}
 
 void chooseMenuItem(QWidget* window, const QString& itemName) {
     auto* action = window ? window->findChild<QAction*>(itemName) : nullptr;

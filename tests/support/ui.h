@@ -33,7 +33,9 @@ T* control(QWidget* window, const QString& name) {
 }
 
 // Twips as the offscreen screen shows them (15 twips a pixel).
-inline int px(forms::Twips twips) { return forms::ToPixels(twips); }
+inline int px(forms::Twips twips) {
+    return forms::ToPixels(twips);
+}
 
 // What a label shows.
 QString caption(QWidget* window, const QString& name);
