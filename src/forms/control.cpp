@@ -95,8 +95,10 @@ Control::Control(const ControlSpec& spec, const FontSpec& windowFont, ColourValu
       isDefault_(spec.isDefault),
       isCancel_(spec.isCancel) {
     widget_->setObjectName(ControlObjectName(spec.name, spec.index));
-    const bool takesFocus = kind_ == Kind::TextBox || kind_ == Kind::CommandButton ||
-                            kind_ == Kind::PictureBox || kind_ == Kind::OptionButton;
+    // Only the kinds that can hold the focus, and only where the layout gives a tab index.
+    const bool takesFocus = (kind_ == Kind::TextBox || kind_ == Kind::CommandButton ||
+                             kind_ == Kind::PictureBox || kind_ == Kind::OptionButton) &&
+                            tabIndex_ >= 0;
     widget_->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
 
     if (kind_ == Kind::Label) {

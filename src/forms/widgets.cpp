@@ -74,8 +74,11 @@ void LineWidget::paintEvent(QPaintEvent*) {
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     const QPoint origin = geometry().topLeft();
-    // A line of width w covers the w pixel rows (or columns) that start at its end points.
-    const QPointF shift(width_ / 2.0, width_ / 2.0);
+    // A horizontal line of width w covers the w pixel rows that start at its end points, a
+    // vertical one the w columns; a slanted line is centred on the pixels of its end points.
+    QPointF shift(0.5, 0.5);
+    if (from_.y() == to_.y()) shift = QPointF(0.0, width_ / 2.0);
+    if (from_.x() == to_.x()) shift = QPointF(width_ / 2.0, 0.0);
     painter.drawLine(QPointF(from_ - origin) + shift, QPointF(to_ - origin) + shift);
 }
 
