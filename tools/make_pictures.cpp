@@ -46,9 +46,13 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double clamp01(double v) {
+    return std::clamp(v, 0.0, 1.0);
+}
 
-double mix(double a, double b, double t) { return a + (b - a) * t; }
+double mix(double a, double b, double t) {
+    return a + (b - a) * t;
+}
 
 double smoothstep(double edge0, double edge1, double x) {
     const double t = clamp01((x - edge0) / (edge1 - edge0));
@@ -57,7 +61,7 @@ double smoothstep(double edge0, double edge1, double x) {
 
 // SplitMix64: a tiny generator whose sequence is the same on every platform.
 class Rng {
-public:
+  public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next() {
@@ -71,7 +75,7 @@ public:
         return lo + (hi - lo) * static_cast<double>(next() >> 11) / 9007199254740992.0;
     }
 
-private:
+  private:
     std::uint64_t state_;
 };
 
@@ -91,8 +95,10 @@ double valueNoise(double x, double y, std::uint32_t seed) {
     const int iy = static_cast<int>(fy);
     double tx = x - fx;
     double ty = y - fy;
-    tx = tx * tx * (3.0 - 2.0 * tx);
-    ty = ty * ty * (3.0 - 2.0 * ty);
+    // Quintic fade: smooth enough in its second derivative that lit surfaces
+    // built from the noise show no creases along the lattice.
+    tx = tx * tx * tx * (tx * (tx * 6.0 - 15.0) + 10.0);
+    ty = ty * ty * ty * (ty * (ty * 6.0 - 15.0) + 10.0);
     const double top = mix(latticeValue(ix, iy, seed), latticeValue(ix + 1, iy, seed), tx);
     const double bottom =
         mix(latticeValue(ix, iy + 1, seed), latticeValue(ix + 1, iy + 1, seed), tx);
@@ -107,8 +113,11 @@ double fbm(double x, double y, std::uint32_t seed, int octaves = 4) {
     for (int i = 0; i < octaves; ++i) {
         sum += amplitude * valueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 101u);
         total += amplitude;
-        x *= 2.03;
-        y *= 2.03;
+        // Turn each octave a little so that the lattices do not line up.
+        const double turnedX = 0.8 * x - 0.6 * y;
+        const double turnedY = 0.6 * x + 0.8 * y;
+        x = turnedX * 2.03;
+        y = turnedY * 2.03;
         amplitude *= 0.5;
     }
     return sum / total;
@@ -120,10 +129,18 @@ struct Vec3 {
     double z = 0.0;
 };
 
-Vec3 operator*(Vec3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec3 normalized(Vec3 a) { return a * (1.0 / std::sqrt(dot(a, a))); }
+Vec3 operator*(Vec3 a, double s) {
+    return {a.x * s, a.y * s, a.z * s};
+}
+Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+double dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+Vec3 normalized(Vec3 a) {
+    return a * (1.0 / std::sqrt(dot(a, a)));
+}
 
 struct Rgb {
     double r = 0.0;
@@ -131,10 +148,18 @@ struct Rgb {
     double b = 0.0;
 };
 
-Rgb toRgb(QRgb c) { return {qRed(c) / 255.0, qGreen(c) / 255.0, qBlue(c) / 255.0}; }
-Rgb operator*(Rgb a, double s) { return {a.r * s, a.g * s, a.b * s}; }
-Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Rgb mix(Rgb a, Rgb b, double t) { return a * (1.0 - t) + b * t; }
+Rgb toRgb(QRgb c) {
+    return {qRed(c) / 255.0, qGreen(c) / 255.0, qBlue(c) / 255.0};
+}
+Rgb operator*(Rgb a, double s) {
+    return {a.r * s, a.g * s, a.b * s};
+}
+Rgb operator+(Rgb a, Rgb b) {
+    return {a.r + b.r, a.g + b.g, a.b + b.b};
+}
+Rgb mix(Rgb a, Rgb b, double t) {
+    return a * (1.0 - t) + b * t;
+}
 
 QRgb toQRgb(Rgb c) {
     auto channel = [](double v) { return static_cast<int>(std::lround(clamp01(v) * 255.0)); };
@@ -150,14 +175,14 @@ QColor withAlpha(QColor c, int alpha) {
 // The elements
 
 enum class Kind {
-    GasFlask,        // a stoppered glass flask holding the gas
-    MetalLumps,      // a few lumps of metal
-    MetalUnderOil,   // pieces of an alkali metal in a small jar of oil
-    Graphite,        // black, layered lumps of carbon
-    SulphurCrystals, // a cluster of yellow crystals
-    RedPowder,       // a heap of red phosphorus
-    SiliconChunk,    // a grey crystalline chunk with a metallic sheen
-    BoronPowder,     // dark brown powder with a few lumps in it
+    GasFlask,         // a stoppered glass flask holding the gas
+    MetalLumps,       // a few lumps of metal
+    MetalUnderOil,    // pieces of an alkali metal in a small jar of oil
+    Graphite,         // black, layered lumps of carbon
+    SulphurCrystals,  // a cluster of yellow crystals
+    RedPowder,        // a heap of red phosphorus
+    SiliconChunk,     // a grey crystalline chunk with a metallic sheen
+    BoronPowder,      // dark brown powder with a few lumps in it
 };
 
 struct ElementPicture {
@@ -165,9 +190,9 @@ struct ElementPicture {
     int width;   // pixels
     int height;  // pixels
     Kind kind;
-    QRgb colour;  // the gas, the metal or the material
-    QRgb sheen;   // colour of reflections and highlights
-    double shine; // 0 dull .. 1 mirror-bright
+    QRgb colour;   // the gas, the metal or the material
+    QRgb sheen;    // colour of reflections and highlights
+    double shine;  // 0 dull .. 1 mirror-bright
 };
 
 // clang-format off
@@ -177,7 +202,7 @@ constexpr std::array<ElementPicture, 24> kElements{{
     { 3, 105, 119, Kind::MetalUnderOil,   qRgb(168, 168, 164), qRgb(214, 214, 210), 0.45},
     { 4, 170, 127, Kind::MetalLumps,      qRgb(128, 131, 135), qRgb(178, 181, 186), 0.60},
     { 5, 107, 135, Kind::BoronPowder,     qRgb( 62,  46,  36), qRgb(128, 116, 104), 0.30},
-    { 6,  82, 144, Kind::Graphite,        qRgb( 40,  40,  43), qRgb(118, 120, 126), 0.45},
+    { 6,  82, 144, Kind::Graphite,        qRgb( 50,  50,  54), qRgb(168, 170, 178), 0.62},
     { 7, 113, 110, Kind::GasFlask,        qRgb(226, 232, 240), qRgb(255, 255, 255), 0.00},
     { 8,  82, 129, Kind::GasFlask,        qRgb(222, 232, 242), qRgb(255, 255, 255), 0.00},
     { 9, 102, 115, Kind::GasFlask,        qRgb(244, 238, 150), qRgb(255, 255, 255), 0.35},
@@ -193,7 +218,7 @@ constexpr std::array<ElementPicture, 24> kElements{{
     {19,  79, 131, Kind::MetalUnderOil,   qRgb(170, 174, 184), qRgb(218, 222, 232), 0.50},
     {20,  81, 119, Kind::MetalLumps,      qRgb(188, 186, 178), qRgb(206, 204, 196), 0.40},
     {26, 130, 136, Kind::MetalLumps,      qRgb( 82,  82,  86), qRgb(132, 132, 138), 0.60},
-    {29, 143, 151, Kind::MetalLumps,      qRgb(176,  92,  56), qRgb(236, 138,  92), 0.85},
+    {29, 143, 151, Kind::MetalLumps,      qRgb(166,  76,  46), qRgb(226, 116,  78), 0.85},
     {47,  84, 112, Kind::MetalLumps,      qRgb(204, 204, 208), qRgb(242, 242, 246), 0.90},
     {79, 166, 112, Kind::MetalLumps,      qRgb(214, 164,  44), qRgb(255, 212,  90), 0.90},
 }};
@@ -213,16 +238,17 @@ constexpr int kOversample = 4;
 // light above, a pale table below), which is what gives metals their lustre.
 
 struct Material {
-    Rgb base;                // diffuse colour
-    Rgb sheen;               // colour of reflections
-    double metallic = 0.0;   // share of the colour that is reflection
-    double ambient = 0.30;   // light reaching faces turned away from the key light
-    double specular = 0.3;   // strength of the key-light highlight
-    double shininess = 20.0; // tightness of the highlight
-    double grain = 0.0;      // pixel-to-pixel brightness jitter
-    double bump = 0.0;       // height of surface bumps, pixels
-    double bumpSize = 4.0;   // width of surface bumps, pixels
-    double terrace = 0.0;    // height of layered steps, pixels (graphite)
+    Rgb base;                 // diffuse colour
+    Rgb sheen;                // colour of reflections
+    double metallic = 0.0;    // share of the colour that is reflection
+    double ambient = 0.30;    // light reaching faces turned away from the key light
+    double specular = 0.3;    // strength of the key-light highlight
+    double shininess = 20.0;  // tightness of the highlight
+    double grain = 0.0;       // pixel-to-pixel brightness jitter
+    double bump = 0.0;        // height of surface bumps, pixels
+    double bumpSize = 4.0;    // width of surface bumps, pixels
+    int bumpDetail = 4;       // octaves of bump noise: fewer gives smoother dents
+    double layers = 0.0;      // spacing of the edges of flat layers, pixels (graphite)
     std::uint32_t seed = 1;
 };
 
@@ -235,11 +261,12 @@ struct Solid {
 double surfaceHeight(const Solid& solid, double x, double y) {
     const Material& m = solid.material;
     double z = std::max(solid.height(x, y), 0.0);
-    if (m.bump > 0.0) z += m.bump * fbm(x / m.bumpSize, y / m.bumpSize, m.seed);
-    if (m.terrace > 0.0) {
-        const double t = z / m.terrace + 0.6 * fbm(x / 9.0, y / 9.0, m.seed + 7u);
-        const double layer = std::floor(t);
-        z = m.terrace * (layer + smoothstep(0.7, 1.0, t - layer));
+    if (m.bump > 0.0) z += m.bump * fbm(x / m.bumpSize, y / m.bumpSize, m.seed, m.bumpDetail);
+    if (m.layers > 0.0) {
+        // Thin sheets stacked at a slant: each sheet ends in a small step.
+        const double across =
+            (0.34 * x + 0.94 * y) / m.layers + 0.6 * fbm(x / 14.0, y / 14.0, m.seed, 2);
+        z -= 0.15 * m.layers * smoothstep(0.85, 1.0, across - std::floor(across));
     }
     return z;
 }
@@ -258,10 +285,10 @@ double studioLight(Vec3 r) {
 
 Rgb shadePixel(const Solid& solid, double x, double y, double step, std::uint32_t pixelHash) {
     const Material& m = solid.material;
-    const double dzdx = (surfaceHeight(solid, x + step, y) - surfaceHeight(solid, x - step, y)) /
-                        (2.0 * step);
-    const double dzdy = (surfaceHeight(solid, x, y + step) - surfaceHeight(solid, x, y - step)) /
-                        (2.0 * step);
+    const double dzdx =
+        (surfaceHeight(solid, x + step, y) - surfaceHeight(solid, x - step, y)) / (2.0 * step);
+    const double dzdy =
+        (surfaceHeight(solid, x, y + step) - surfaceHeight(solid, x, y - step)) / (2.0 * step);
     const Vec3 n = normalized({-dzdx, -dzdy, 1.0});
     const Vec3 view{0.0, 0.0, 1.0};
     const Vec3 reflected = n * (2.0 * n.z) - view;
@@ -274,8 +301,7 @@ Rgb shadePixel(const Solid& solid, double x, double y, double step, std::uint32_
     colour = colour + m.sheen * (studioLight(reflected) * m.metallic);
     colour = colour + mix(Rgb{1.0, 1.0, 1.0}, m.sheen, 0.35) * (m.specular * highlight);
     if (m.grain > 0.0) {
-        const double jitter =
-            static_cast<double>(pixelHash % 1000u) / 1000.0 * 2.0 - 1.0;  // -1..1
+        const double jitter = static_cast<double>(pixelHash % 1000u) / 1000.0 * 2.0 - 1.0;  // -1..1
         colour = colour * (1.0 + m.grain * jitter);
     }
     return colour;
@@ -313,6 +339,13 @@ QImage renderSolids(QSize size, const std::vector<Solid>& solids) {
 
 // A rounded lump: an ellipse (or, with a larger roundness, a rounded rectangle)
 // whose outline wobbles, bulging toward the viewer.
+struct Dent {
+    double u;       // position across the blob, -1..1
+    double v;       // position down the blob, -1..1
+    double radius;  // in the same units
+    double depth;   // share of the blob's thickness; negative for a bump
+};
+
 struct Blob {
     QPointF centre;
     double rx = 10.0;
@@ -322,7 +355,16 @@ struct Blob {
     double rotation = 0.0;   // degrees
     double irregularity = 0.2;
     std::uint32_t seed = 1;
+    std::vector<Dent> dents;
 };
+
+// Scatters smooth dents and bumps over a blob.
+void addDents(Blob& b, Rng& rng, int count, double strength) {
+    for (int i = 0; i < count; ++i) {
+        b.dents.push_back({rng.uniform(-0.7, 0.7), rng.uniform(-0.7, 0.7), rng.uniform(0.2, 0.45),
+                           strength * rng.uniform(-1.0, 1.0)});
+    }
+}
 
 double blobHeight(const Blob& b, double x, double y) {
     const double angle = b.rotation * kPi / 180.0;
@@ -330,14 +372,40 @@ double blobHeight(const Blob& b, double x, double y) {
     const double dy = y - b.centre.y();
     const double u = (dx * std::cos(angle) + dy * std::sin(angle)) / b.rx;
     const double v = (-dx * std::sin(angle) + dy * std::cos(angle)) / b.ry;
-    const double around = std::atan2(v, u);
-    const double wobble =
-        1.0 + b.irregularity * fbm(1.4 * std::cos(around), 1.4 * std::sin(around), b.seed, 3);
+    // Bend the ellipse out of shape by shifting where each point is looked up.
+    const double wu = u + b.irregularity * fbm(0.8 * u + 11.0, 0.8 * v, b.seed, 3);
+    const double wv = v + b.irregularity * fbm(0.8 * u, 0.8 * v + 7.0, b.seed + 1u, 3);
     const double p = b.roundness;
-    const double d =
-        std::pow(std::pow(std::abs(u), p) + std::pow(std::abs(v), p), 1.0 / p) / wobble;
+    const double d = std::pow(std::pow(std::abs(wu), p) + std::pow(std::abs(wv), p), 1.0 / p);
     if (d >= 1.0) return 1.0 - d;
-    return b.thickness * std::pow(1.0 - std::pow(d, p), 1.0 / p);
+    double z = std::pow(1.0 - std::pow(d, p), 1.0 / p);
+    for (const Dent& dent : b.dents) {
+        const double du = (u - dent.u) / dent.radius;
+        const double dv = (v - dent.v) / dent.radius;
+        z -= dent.depth * std::exp(-(du * du + dv * dv));
+    }
+    return b.thickness * std::max(z, 0.02);
+}
+
+// The lowest point of a shape, found by sampling around its centre.
+double lowestPoint(const std::function<double(double, double)>& height, QPointF centre,
+                   double reach) {
+    for (double y = centre.y() + reach; y > centre.y(); y -= 0.25) {
+        for (double x = centre.x() - reach; x <= centre.x() + reach; x += 0.5) {
+            if (height(x, y) > 0.0) return y;
+        }
+    }
+    return centre.y();
+}
+
+double lowestPoint(const Blob& b) {
+    return lowestPoint([&b](double x, double y) { return blobHeight(b, x, y); }, b.centre,
+                       2.0 * std::max(b.rx, b.ry));
+}
+
+// Moves a blob up or down so that it rests on the table at groundY.
+void settle(Blob& b, double groundY) {
+    b.centre.ry() += groundY - lowestPoint(b);
 }
 
 Solid blobSolid(const Blob& b, const Material& m, double depth) {
@@ -374,6 +442,32 @@ Solid facetedSolid(const FacetedBody& body, const Material& m, double depth) {
     return {[body](double x, double y) { return facetedHeight(body, x, y); }, depth, m};
 }
 
+// An angular chunk of rock or crystal about rx by ry in size, with "faces"
+// sloping faces around a flat one toward the viewer.
+FacetedBody rockChunk(Rng& rng, QPointF centre, double rx, double ry, int faces = 9) {
+    FacetedBody body;
+    body.centre = centre;
+    for (int i = 0; i < faces; ++i) {
+        const double direction = i * 360.0 / faces + rng.uniform(-14, 14);
+        const double a = direction * kPi / 180.0;
+        const double reach =
+            std::hypot(rx * std::cos(a), ry * std::sin(a)) * rng.uniform(0.85, 1.05);
+        body.facets.push_back({direction, rng.uniform(0.5, 1.6), reach});
+    }
+    body.top = std::min(rx, ry) * 0.55;
+    return body;
+}
+
+// Moves a faceted body up or down so that it rests on the table at groundY.
+void settle(FacetedBody& body, double groundY) {
+    double reach = 0.0;
+    for (const Facet& f : body.facets) reach = std::max(reach, f.reach);
+    const double lowest =
+        lowestPoint([&body](double x, double y) { return facetedHeight(body, x, y); }, body.centre,
+                    1.5 * reach);
+    body.centre.ry() += groundY - lowest;
+}
+
 // A heap of powder standing on the table at groundY.
 struct Heap {
     double centreX;
@@ -386,13 +480,15 @@ struct Heap {
 double heapHeight(const Heap& heap, double x, double y) {
     const double dx = x - heap.centreX;
     // The foot of the heap is a flat ellipse seen a little from above.
-    const double foot = heap.groundY + 0.12 * heap.radius *
-                                           std::sqrt(std::max(0.0, 1.0 - std::pow(dx / heap.radius, 2)));
-    const double wobble = 1.0 + 0.12 * fbm(x / 7.0, 0.5, heap.seed, 3);
+    const double foot =
+        heap.groundY +
+        0.12 * heap.radius * std::sqrt(std::max(0.0, 1.0 - std::pow(dx / heap.radius, 2)));
+    const double wobble = 1.0 + 0.08 * fbm(x / 6.0, y / 6.0, heap.seed, 3);
     const double t = (foot - y) / (heap.height * wobble);
     if (t < 0.0) return t;
     if (t >= 1.0) return -0.5;
-    const double r = heap.radius * std::pow(1.0 - t, 0.75);
+    // Flanks that spread out at the foot and a rounded top.
+    const double r = heap.radius * std::max(std::pow(1.0 - t, 1.5), 0.4 * std::sqrt(1.0 - t));
     const double z2 = r * r - dx * dx;
     return z2 > 0.0 ? std::sqrt(z2) : z2 / (heap.radius * heap.radius);
 }
@@ -446,9 +542,8 @@ void paintContactShadow(QPainter& p, QPointF centre, double rx, double ry, int s
 
 void paintBlobShadows(QPainter& p, const std::vector<Blob>& blobs) {
     for (const Blob& b : blobs) {
-        const double foot = b.centre.y() + b.ry * 0.92;
-        paintContactShadow(p, QPointF(b.centre.x() + 0.18 * b.rx, foot), b.rx * 1.25,
-                           b.rx * 0.28);
+        const double foot = lowestPoint(b);
+        paintContactShadow(p, QPointF(b.centre.x() + 0.18 * b.rx, foot), b.rx * 1.25, b.rx * 0.28);
     }
 }
 
@@ -459,9 +554,9 @@ void drawLayer(QPainter& p, QSize size, const QImage& layer) {
 // ---------------------------------------------------------------------------
 // Glassware
 
-// Fills and outlines a glass vessel. "tint" is what is inside (a gas, or just
-// air) and "strength" how strongly it colours the view through the glass.
-void paintGlass(QPainter& p, const QPainterPath& outline, QRgb tint, double strength) {
+// Fills a glass vessel. "tint" is what is inside (a gas, or just air) and
+// "strength" how strongly it colours the view through the glass.
+void paintGlassInside(QPainter& p, const QPainterPath& outline, QRgb tint, double strength) {
     const QRectF box = outline.boundingRect();
     const QColor inside = QColor::fromRgb(tint);
 
@@ -479,8 +574,12 @@ void paintGlass(QPainter& p, const QPainterPath& outline, QRgb tint, double stre
     fill.setColorAt(0.0, withAlpha(inside, static_cast<int>(40 + 150 * strength)));
     fill.setColorAt(1.0, withAlpha(inside.darker(112), static_cast<int>(70 + 185 * strength)));
     p.fillPath(outline, fill);
+}
 
-    // The thickness of the glass shows as a darker band along the edge.
+// The thickness of the glass shows as a darker band along the edge.
+void paintGlassEdge(QPainter& p, const QPainterPath& outline, QRgb tint) {
+    const QRectF box = outline.boundingRect();
+    const QColor inside = QColor::fromRgb(tint);
     p.save();
     p.setClipPath(outline);
     const double band = std::min(box.width(), box.height()) * 0.09;
@@ -489,6 +588,11 @@ void paintGlass(QPainter& p, const QPainterPath& outline, QRgb tint, double stre
     p.strokePath(outline, QPen(withAlpha(edge, 90), band * 0.35));
     p.restore();
     p.strokePath(outline, QPen(QColor(92, 104, 112, 210), 0.8));
+}
+
+void paintGlass(QPainter& p, const QPainterPath& outline, QRgb tint, double strength) {
+    paintGlassInside(p, outline, tint, strength);
+    paintGlassEdge(p, outline, tint);
 }
 
 void paintHighlightArc(QPainter& p, QPointF centre, double radius, double from, double span,
@@ -536,15 +640,15 @@ void paintStopper(QPainter& p, double centreX, double neckTop, double neckWidth)
 
 // The lip at the top of a neck.
 void paintLip(QPainter& p, double centreX, double neckTop, double neckWidth) {
-    const QRectF lip(centreX - neckWidth * 0.62, neckTop - neckWidth * 0.05, neckWidth * 1.24,
-                     neckWidth * 0.24);
+    const QRectF lip(centreX - neckWidth * 0.68, neckTop - neckWidth * 0.08, neckWidth * 1.36,
+                     neckWidth * 0.26);
     QPainterPath path;
-    path.addRoundedRect(lip, neckWidth * 0.1, neckWidth * 0.1);
-    p.fillPath(path, QColor(230, 236, 240, 150));
+    path.addRoundedRect(lip, neckWidth * 0.12, neckWidth * 0.12);
+    p.fillPath(path, QColor(226, 232, 236, 110));
     p.strokePath(path, QPen(QColor(92, 104, 112, 200), 0.7));
     paintHighlightLine(p, QPointF(lip.left() + lip.width() * 0.2, lip.center().y()),
-                       QPointF(lip.left() + lip.width() * 0.45, lip.center().y()),
-                       neckWidth * 0.08, 200);
+                       QPointF(lip.left() + lip.width() * 0.45, lip.center().y()), neckWidth * 0.08,
+                       200);
 }
 
 // A round flask with a flat bottom standing on the table.
@@ -586,8 +690,8 @@ void paintRoundFlask(QPainter& p, QPointF foot, double radius, double neckTop, Q
                        QPointF(centre.x() - half * 0.45, centre.y() - radius * 0.9),
                        neckWidth * 0.16, 200);
 
-    paintLip(p, centre.x(), neckTop, neckWidth);
     paintStopper(p, centre.x(), neckTop, neckWidth);
+    paintLip(p, centre.x(), neckTop, neckWidth);
 }
 
 // A conical (Erlenmeyer) flask standing on the table.
@@ -604,8 +708,7 @@ void paintConicalFlask(QPainter& p, QPointF foot, double baseWidth, double bodyH
                        baseWidth * 0.12);
 
     // Rounds the corner at "at" between the straight edges from "from" and to "to".
-    auto roundedCorner = [](QPainterPath& path, QPointF from, QPointF at, QPointF to,
-                            double r) {
+    auto roundedCorner = [](QPainterPath& path, QPointF from, QPointF at, QPointF to, double r) {
         auto toward = [](QPointF a, QPointF b, double d) {
             const QPointF v = b - a;
             const double len = std::hypot(v.x(), v.y());
@@ -646,8 +749,8 @@ void paintConicalFlask(QPainter& p, QPointF foot, double baseWidth, double bodyH
     paintHighlightLine(p, QPointF(x - half * 0.45, neckTop + half * 0.7),
                        QPointF(x - half * 0.45, shoulder - half * 0.2), neckWidth * 0.16, 200);
 
-    paintLip(p, x, neckTop, neckWidth);
     paintStopper(p, x, neckTop, neckWidth);
+    paintLip(p, x, neckTop, neckWidth);
 }
 
 // ---------------------------------------------------------------------------
@@ -674,8 +777,8 @@ void drawGasFlasks(QPainter& p, QSize size, const ElementPicture& e) {
     } else {
         const double baseWidth = std::min(w * 0.8, h * 0.78);
         const double bodyHeight = (ground - h * 0.12) * 0.7;
-        paintConicalFlask(p, QPointF(w * 0.5, ground), baseWidth, bodyHeight, h * 0.14,
-                          e.colour, strength);
+        paintConicalFlask(p, QPointF(w * 0.5, ground), baseWidth, bodyHeight, h * 0.14, e.colour,
+                          strength);
     }
 }
 
@@ -692,10 +795,13 @@ std::vector<Blob> lumpLayout(QSize size, std::uint32_t seed) {
         b.centre = QPointF(cx, ground - ry * 0.95);
         b.rx = rx;
         b.ry = ry;
-        b.thickness = std::min(rx, ry) * 0.9;
+        b.thickness = std::min(rx, ry) * 0.8;
+        b.roundness = 2.3;
         b.rotation = rotation;
-        b.irregularity = 0.22;
+        b.irregularity = 0.4;
         b.seed = static_cast<std::uint32_t>(rng.next() & 0xffffu);
+        addDents(b, rng, 8, 0.12);
+        settle(b, ground);
         blobs.push_back(b);
     };
     if (aspect > 1.4) {
@@ -720,13 +826,14 @@ void drawMetalLumps(QPainter& p, QSize size, const ElementPicture& e) {
     Material m = materialFor(e);
     m.specular = 0.5 + 0.5 * e.shine;
     m.shininess = 12.0 + 40.0 * e.shine;
-    m.bump = 1.2 * (1.4 - e.shine);
-    m.bumpSize = 5.0;
-    m.grain = 0.06 * (1.0 - e.shine);
+    m.grain = 0.08 * (1.0 - e.shine);
     std::vector<Solid> solids;
     for (std::size_t i = 0; i < blobs.size(); ++i) {
+        // Duller metals have a finely rough surface.
         Material own = m;
         own.seed = m.seed + static_cast<std::uint32_t>(i) * 31u;
+        own.bumpSize = 1.5;
+        own.bump = 0.25 * (1.0 - e.shine);
         solids.push_back(blobSolid(blobs[i], own, blobs.size() == 2 && i == 1 ? 10.0 : 0.0));
     }
     paintBlobShadows(p, blobs);
@@ -742,8 +849,8 @@ void drawMetalUnderOil(QPainter& p, QSize size, const ElementPicture& e) {
     const double right = left + jarWidth;
     const double cx = w / 2.0;
     const double ellipse = jarWidth * 0.12;  // half height of the round rim in view
-    const double top = std::max(h * 0.1, ground - jarWidth * 1.15);
-    const double oil = mix(top, ground, 0.32);
+    const double top = std::max(h * 0.1, ground - jarWidth * 1.4);
+    const double oil = mix(top, ground, 0.3);
 
     paintContactShadow(p, QPointF(cx + jarWidth * 0.1, ground), jarWidth * 0.7, jarWidth * 0.13);
 
@@ -777,8 +884,8 @@ void drawMetalUnderOil(QPainter& p, QSize size, const ElementPicture& e) {
     for (int i = 0; i < count; ++i) {
         Blob b;
         const double share = jarWidth / count;
-        b.rx = share * rng.uniform(0.38, 0.48);
-        b.ry = b.rx * rng.uniform(0.62, 0.8);
+        b.rx = share * rng.uniform(0.42, 0.5);
+        b.ry = b.rx * rng.uniform(0.68, 0.85);
         b.centre = QPointF(left + share * (i + 0.5) + rng.uniform(-0.08, 0.08) * share,
                            floor - b.ry * 0.85 + (i % 2) * ellipse * 0.6);
         b.thickness = b.ry * 0.8;
@@ -786,26 +893,28 @@ void drawMetalUnderOil(QPainter& p, QSize size, const ElementPicture& e) {
         b.rotation = rng.uniform(-18, 18);
         b.irregularity = 0.12;
         b.seed = static_cast<std::uint32_t>(rng.next() & 0xffffu);
+        addDents(b, rng, 5, 0.08);
+        settle(b, floor + (i % 2) * ellipse * 0.6);
         pieces.push_back(b);
     }
     Material m = materialFor(e);
-    m.specular = 0.6;
+    m.specular = 0.7;
     m.shininess = 25.0;
-    m.bump = 0.5;
-    m.bumpSize = 2.0;
-    m.grain = 0.07;
+    m.bump = 0.2;
+    m.bumpSize = 1.5;
+    m.grain = 0.05;
     std::vector<Solid> solids;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         solids.push_back(blobSolid(pieces[i], m, (i % 2) * 20.0));
     }
     for (const Blob& b : pieces) {
-        paintContactShadow(p, QPointF(b.centre.x() + b.rx * 0.1, b.centre.y() + b.ry * 0.85),
-                           b.rx * 1.1, b.rx * 0.25, 90);
+        paintContactShadow(p, QPointF(b.centre.x() + b.rx * 0.1, lowestPoint(b)), b.rx * 1.1,
+                           b.rx * 0.25, 90);
     }
     drawLayer(p, size, renderSolids(size, solids));
 
     // The oil over the metal, its surface, and the glass in front.
-    p.fillPath(oilBody, QColor(232, 206, 120, 55));
+    p.fillPath(oilBody, QColor(232, 206, 120, 35));
     QPainterPath surface;
     surface.addEllipse(QRectF(left, oil - ellipse, jarWidth, 2 * ellipse));
     p.fillPath(surface, QColor(244, 230, 170, 90));
@@ -836,36 +945,25 @@ void drawGraphite(QPainter& p, QSize size, const ElementPicture& e) {
     const double w = size.width();
     const double h = size.height();
     const double ground = h * 0.9;
-    std::vector<Blob> blobs;
-    Blob big;
-    big.rx = w * 0.42;
-    big.ry = std::min(h * 0.36, w * 0.62);
-    big.centre = QPointF(w * 0.48, ground - big.ry * 0.95);
-    big.thickness = big.rx * 0.8;
-    big.rotation = -8.0;
-    big.irregularity = 0.3;
-    big.seed = 61u;
-    blobs.push_back(big);
-    Blob small;
-    small.rx = w * 0.2;
-    small.ry = w * 0.15;
-    small.centre = QPointF(w * 0.72, ground - small.ry * 0.9);
-    small.thickness = small.rx * 0.8;
-    small.rotation = 15.0;
-    small.irregularity = 0.3;
-    small.seed = 62u;
-    blobs.push_back(small);
-
     Material m = materialFor(e);
-    m.ambient = 0.4;
-    m.specular = 0.45;
-    m.shininess = 18.0;
-    m.terrace = 2.2;
-    m.bump = 1.0;
-    m.bumpSize = 6.0;
-    m.grain = 0.08;
-    paintBlobShadows(p, blobs);
-    drawLayer(p, size, renderSolids(size, {blobSolid(big, m, 0.0), blobSolid(small, m, 30.0)}));
+    m.ambient = 0.45;
+    m.specular = 0.6;
+    m.shininess = 22.0;
+    m.layers = 6.5;
+    m.bump = 0.25;
+    m.bumpSize = 1.5;
+    m.grain = 0.05;
+
+    Rng rng(606u);
+    FacetedBody big =
+        rockChunk(rng, QPointF(w * 0.46, h * 0.5), w * 0.42, std::min(h * 0.33, w * 0.7), 9);
+    big.top *= 1.4;
+    settle(big, ground);
+    FacetedBody small = rockChunk(rng, QPointF(w * 0.74, h * 0.8), w * 0.2, w * 0.15, 7);
+    settle(small, ground + 1.0);
+    const std::vector<Solid> solids{facetedSolid(big, m, 0.0), facetedSolid(small, m, 25.0)};
+    paintContactShadow(p, QPointF(w * 0.56, ground), w * 0.55, w * 0.12, 130);
+    drawLayer(p, size, renderSolids(size, solids));
 }
 
 // One long crystal: a ridge along its axis with sloping faces to both sides
@@ -875,9 +973,9 @@ FacetedBody crystal(QPointF centre, double length, double width, double axis) {
     body.centre = centre;
     const double side = 70.0;  // how far the long faces turn from the axis
     body.facets = {
-        {axis + 90.0 - 20.0, 0.9, width * 0.55}, {axis + 90.0 + 20.0, 0.7, width * 0.5},
-        {axis - 90.0 - 15.0, 0.8, width * 0.5},  {axis - 90.0 + 25.0, 1.0, width * 0.55},
-        {axis + side - 60.0, 1.3, length * 0.5}, {axis - side + 60.0 + 25.0, 1.1, length * 0.47},
+        {axis + 90.0 - 20.0, 0.9, width * 0.55},  {axis + 90.0 + 20.0, 0.7, width * 0.5},
+        {axis - 90.0 - 15.0, 0.8, width * 0.5},   {axis - 90.0 + 25.0, 1.0, width * 0.55},
+        {axis + side - 60.0, 1.3, length * 0.5},  {axis - side + 60.0 + 25.0, 1.1, length * 0.47},
         {axis + 180.0 - 25.0, 1.2, length * 0.5}, {axis + 180.0 + 20.0, 1.0, length * 0.48},
     };
     body.top = width * 0.42;
@@ -898,38 +996,103 @@ void drawSulphurCrystals(QPainter& p, QSize size, const ElementPicture& e) {
     m.bumpSize = 3.0;
 
     std::vector<Solid> solids;
-    const double unit = std::min(w, h);
-    // Crystals growing up and outward from a common base.
-    const std::array<double, 6> axes{-100.0, -65.0, -125.0, -40.0, -150.0, -85.0};
-    const std::array<double, 6> lengths{0.78, 0.62, 0.6, 0.48, 0.45, 0.4};
-    for (std::size_t i = 0; i < axes.size(); ++i) {
-        const double axis = axes[i] + rng.uniform(-6, 6);
-        const double length = unit * lengths[i];
-        const double width = length * rng.uniform(0.36, 0.46);
+    const double unit = std::min(w * 0.9, h * 0.8);
+    // Crystals growing up and outward from a common base, the tallest behind.
+    struct Growth {
+        double axis;    // degrees; -90 is straight up
+        double length;  // share of the picture
+        double offset;  // where along the base it starts, share of the width
+    };
+    const std::array<Growth, 9> growths{{{-95.0, 0.92, 0.0},
+                                         {-62.0, 0.72, 0.12},
+                                         {-128.0, 0.7, -0.12},
+                                         {-38.0, 0.52, 0.2},
+                                         {-150.0, 0.5, -0.22},
+                                         {-80.0, 0.55, 0.05},
+                                         {-112.0, 0.5, -0.06},
+                                         {-20.0, 0.36, 0.3},
+                                         {-165.0, 0.34, -0.3}}};
+    for (std::size_t i = 0; i < growths.size(); ++i) {
+        const double axis = growths[i].axis + rng.uniform(-5, 5);
+        const double length = unit * growths[i].length;
+        const double width = length * rng.uniform(0.46, 0.56);
         const double a = axis * kPi / 180.0;
-        const QPointF base(w * 0.5 + rng.uniform(-0.1, 0.1) * w, ground - unit * 0.14);
-        const QPointF centre = base + QPointF(std::cos(a), std::sin(a)) * (length * 0.38);
+        const QPointF base(w * (0.5 + growths[i].offset), ground - unit * 0.1);
+        const QPointF centre = base + QPointF(std::cos(a), std::sin(a)) * (length * 0.36);
         Material own = m;
         own.seed = m.seed + static_cast<std::uint32_t>(i);
-        solids.push_back(facetedSolid(crystal(centre, length, width, axis), own,
-                                      static_cast<double>(i) * 3.0));
+        solids.push_back(
+            facetedSolid(crystal(centre, length, width, axis), own, static_cast<double>(i) * 4.0));
     }
-    // A few small crystals at the foot of the cluster.
-    for (int i = 0; i < 4; ++i) {
+    // Small crystals lying at the foot of the cluster.
+    for (int i = 0; i < 5; ++i) {
         const double length = unit * rng.uniform(0.18, 0.26);
-        const double axis = rng.uniform(-170, -10);
-        const QPointF centre(w * (0.22 + 0.19 * i), ground - length * 0.25);
-        solids.push_back(facetedSolid(crystal(centre, length, length * 0.5, axis), m, 30.0 + i));
+        const double axis = rng.uniform(-200, 20);
+        const QPointF centre(w * (0.14 + 0.18 * i), ground - length * 0.22);
+        solids.push_back(facetedSolid(crystal(centre, length, length * 0.55, axis), m, 50.0 + i));
     }
-    paintContactShadow(p, QPointF(w * 0.55, ground), w * 0.55, h * 0.07, 120);
+    paintContactShadow(p, QPointF(w * 0.55, ground), w * 0.58, h * 0.07, 120);
     drawLayer(p, size, renderSolids(size, solids));
 }
 
 void drawRedPowder(QPainter& p, QSize size, const ElementPicture& e) {
     const double w = size.width();
     const double h = size.height();
-    const double ground = h * 0.86;
-    Heap heap{w * 0.5, ground, w * 0.46, std::min(h * 0.5, w * 1.1), 15u};
+    const double ground = h * 0.9;
+    const QColor red = QColor::fromRgb(e.colour);
+
+    // A small stoppered bottle of the powder stands behind the heap.
+    const double bodyWidth = w * 0.64;
+    const double neckWidth = bodyWidth * 0.56;
+    const double neckTop = h * 0.16;
+    const double shoulder = neckTop + neckWidth * 0.7;
+    const double bottom = ground - h * 0.05;
+    const double cx = w * 0.5;
+    QPainterPath body;
+    body.addRoundedRect(QRectF(cx - bodyWidth / 2, shoulder, bodyWidth, bottom - shoulder),
+                        bodyWidth * 0.2, bodyWidth * 0.2);
+    QPainterPath neck;
+    neck.addRect(QRectF(cx - neckWidth / 2, neckTop, neckWidth, shoulder - neckTop + 2.0));
+    const QPainterPath bottle = body.united(neck);
+    paintContactShadow(p, QPointF(cx + bodyWidth * 0.15, bottom), bodyWidth * 0.7,
+                       bodyWidth * 0.14);
+
+    const double level = mix(shoulder, bottom, 0.4);
+    const QRgb clear = qRgb(236, 240, 242);
+    paintGlassInside(p, bottle, clear, 0.0);
+    p.save();
+    p.setClipPath(bottle);
+    QLinearGradient powder(cx - bodyWidth / 2, 0.0, cx + bodyWidth / 2, 0.0);
+    powder.setColorAt(0.0, red.darker(115));
+    powder.setColorAt(0.3, red.lighter(112));
+    powder.setColorAt(1.0, red.darker(190));
+    p.fillRect(QRectF(cx - bodyWidth / 2, level, bodyWidth, bottom - level + 1.0), powder);
+    p.setBrush(red.lighter(125));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(cx, level), bodyWidth / 2, bodyWidth * 0.08);
+    Rng rng(1515u);
+    for (int i = 0; i < 160; ++i) {
+        const double x = cx + rng.uniform(-0.5, 0.5) * bodyWidth;
+        const double y = rng.uniform(level, bottom);
+        p.setBrush(rng.uniform(0, 1) < 0.5 ? QColor(90, 10, 10, 120) : QColor(240, 120, 100, 90));
+        p.drawEllipse(QPointF(x, y), 0.35, 0.35);
+    }
+    // Seen through the glass the powder looks a little paler.
+    p.fillRect(QRectF(cx - bodyWidth / 2, level - bodyWidth * 0.1, bodyWidth, bottom - level),
+               QColor(255, 255, 255, 45));
+    p.restore();
+    paintGlassEdge(p, bottle, clear);
+    paintHighlightLine(p, QPointF(cx - bodyWidth * 0.33, shoulder + bodyWidth * 0.25),
+                       QPointF(cx - bodyWidth * 0.33, bottom - bodyWidth * 0.25), bodyWidth * 0.08,
+                       200);
+    paintHighlightLine(p, QPointF(cx + bodyWidth * 0.36, shoulder + bodyWidth * 0.3),
+                       QPointF(cx + bodyWidth * 0.36, level - bodyWidth * 0.1), bodyWidth * 0.03,
+                       120);
+    paintStopper(p, cx, neckTop, neckWidth);
+    paintLip(p, cx, neckTop, neckWidth);
+
+    // The heap poured out in front of it.
+    const Heap heap{w * 0.5, ground, w * 0.46, w * 0.6, 15u};
     Material m = materialFor(e);
     m.ambient = 0.42;
     m.specular = 0.06;
@@ -937,23 +1100,8 @@ void drawRedPowder(QPainter& p, QSize size, const ElementPicture& e) {
     m.grain = 0.22;
     m.bump = 0.35;
     m.bumpSize = 0.7;
-
-    std::vector<Solid> solids{heapSolid(heap, m, 0.0)};
-    // Loose grains around the foot of the heap.
-    Rng rng(1515u);
-    for (int i = 0; i < 14; ++i) {
-        Blob grain;
-        const double side = rng.uniform(0.0, 1.0) < 0.5 ? -1.0 : 1.0;
-        grain.rx = rng.uniform(0.5, 1.1);
-        grain.ry = grain.rx * 0.8;
-        grain.centre = QPointF(w * 0.5 + side * rng.uniform(0.35, 0.5) * w,
-                               ground + rng.uniform(0.0, 0.09) * h);
-        grain.thickness = grain.rx;
-        grain.seed = static_cast<std::uint32_t>(i) + 300u;
-        solids.push_back(blobSolid(grain, m, 40.0));
-    }
     paintContactShadow(p, QPointF(w * 0.55, ground + 0.06 * w), w * 0.6, w * 0.14, 120);
-    drawLayer(p, size, renderSolids(size, solids));
+    drawLayer(p, size, renderSolids(size, {heapSolid(heap, m, 0.0)}));
 }
 
 // A polycrystalline chunk built from a few faceted bodies grown together.
@@ -970,24 +1118,13 @@ void drawSiliconChunk(QPainter& p, QSize size, const ElementPicture& e) {
     m.grain = 0.03;
 
     Rng rng(1414u);
-    auto chunk = [&](QPointF centre, double rx, double ry) {
-        FacetedBody body;
-        body.centre = centre;
-        const int faces = 9;
-        for (int i = 0; i < faces; ++i) {
-            const double direction = i * 360.0 / faces + rng.uniform(-14, 14);
-            const double a = direction * kPi / 180.0;
-            const double reach = std::hypot(rx * std::cos(a), ry * std::sin(a)) *
-                                 rng.uniform(0.85, 1.05);
-            body.facets.push_back({direction, rng.uniform(0.5, 1.6), reach});
-        }
-        body.top = std::min(rx, ry) * 0.55;
-        return body;
-    };
     const std::vector<Solid> solids{
-        facetedSolid(chunk(QPointF(w * 0.42, ground - h * 0.34), w * 0.3, h * 0.34), m, 0.0),
-        facetedSolid(chunk(QPointF(w * 0.66, ground - h * 0.26), w * 0.24, h * 0.26), m, 4.0),
-        facetedSolid(chunk(QPointF(w * 0.3, ground - h * 0.14), w * 0.16, h * 0.14), m, 12.0),
+        facetedSolid(rockChunk(rng, QPointF(w * 0.42, ground - h * 0.34), w * 0.3, h * 0.34), m,
+                     0.0),
+        facetedSolid(rockChunk(rng, QPointF(w * 0.66, ground - h * 0.26), w * 0.24, h * 0.26), m,
+                     4.0),
+        facetedSolid(rockChunk(rng, QPointF(w * 0.3, ground - h * 0.14), w * 0.16, h * 0.14), m,
+                     12.0),
     };
     paintContactShadow(p, QPointF(w * 0.55, ground), w * 0.48, h * 0.08, 130);
     drawLayer(p, size, renderSolids(size, solids));
@@ -1006,30 +1143,33 @@ void drawBoronPowder(QPainter& p, QSize size, const ElementPicture& e) {
     powder.bumpSize = 0.7;
     Material lump = materialFor(e);
     lump.ambient = 0.4;
-    lump.specular = 0.5;
-    lump.shininess = 22.0;
-    lump.bump = 0.6;
-    lump.bumpSize = 2.5;
-    lump.grain = 0.06;
+    lump.specular = 0.6;
+    lump.shininess = 25.0;
+    lump.bump = 0.25;
+    lump.bumpSize = 2.0;
+    lump.grain = 0.05;
 
-    const Heap heap{w * 0.5, ground, w * 0.47, h * 0.36, 5u};
+    const Heap heap{w * 0.5, ground, w * 0.48, h * 0.5, 5u};
     std::vector<Solid> solids{heapSolid(heap, powder, 0.0)};
+    // Lumps lying in the powder, each standing a little out of the surface.
     Rng rng(555u);
-    const std::array<QPointF, 6> spots{QPointF(0.28, 0.93), QPointF(0.62, 0.95), QPointF(0.45, 1.0),
-                                       QPointF(0.8, 0.99),  QPointF(0.5, 0.62), QPointF(0.16, 1.0)};
-    const std::array<double, 6> sizes{0.13, 0.15, 0.11, 0.09, 0.1, 0.07};
+    struct Spot {
+        double x, y, size;  // shares of the width, of the heap's height and of the width
+    };
+    const std::array<Spot, 6> spots{{{0.5, 0.84, 0.13},
+                                     {0.33, 0.5, 0.14},
+                                     {0.65, 0.55, 0.15},
+                                     {0.19, 0.15, 0.11},
+                                     {0.49, 0.2, 0.13},
+                                     {0.8, 0.13, 0.11}}};
     for (std::size_t i = 0; i < spots.size(); ++i) {
-        Blob b;
-        b.rx = w * sizes[i] * rng.uniform(1.0, 1.3);
-        b.ry = w * sizes[i] * rng.uniform(0.7, 0.95);
-        b.centre = QPointF(w * spots[i].x(), ground * spots[i].y() - b.ry * 0.6);
-        b.thickness = b.ry;
-        b.rotation = rng.uniform(-30, 30);
-        b.irregularity = 0.35;
-        b.seed = static_cast<std::uint32_t>(i) + 500u;
+        const QPointF centre(w * spots[i].x, ground - heap.height * spots[i].y);
+        const double r = w * spots[i].size;
+        const double surface = std::max(0.0, heapHeight(heap, centre.x(), centre.y()));
         Material own = lump;
         own.seed = lump.seed + static_cast<std::uint32_t>(i);
-        solids.push_back(blobSolid(b, own, 20.0 + static_cast<double>(i)));
+        solids.push_back(
+            facetedSolid(rockChunk(rng, centre, r * 1.15, r * 0.85, 7), own, surface - r * 0.2));
     }
     paintContactShadow(p, QPointF(w * 0.55, ground + 0.05 * w), w * 0.6, w * 0.13, 130);
     drawLayer(p, size, renderSolids(size, solids));
@@ -1158,39 +1298,62 @@ QImage drawIconImage(int side) {
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, side > 16);
+    const bool large = side > 16;
     const double s = side / 32.0;
-    const QPointF centre(side / 2.0, side / 2.0);
-    p.translate(centre);
+    const double rx = 14.5 * s;
+    const double ry = 6.2 * s;
+    const double tiltDegrees = -32.0;
+    p.translate(side / 2.0, side / 2.0);
 
+    // The orbit goes round behind the nucleus and comes back in front of it.
+    const QPen orbitPen(QColor(0, 0, 255), large ? 2.0 : 1.0);
+    const QRectF orbit(-rx, -ry, 2 * rx, 2 * ry);
     p.save();
-    p.rotate(-35.0);
+    p.rotate(tiltDegrees);
+    p.setPen(orbitPen);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 128), side > 16 ? 2.2 : 1.0));
-    p.drawEllipse(QPointF(0, 0), 14.6 * s, 6.0 * s);
+    p.drawEllipse(orbit);
     p.restore();
 
-    QRadialGradient nucleus(QPointF(-1.2 * s, -1.2 * s), 5.0 * s);
-    nucleus.setColorAt(0.0, QColor(255, 60, 40));
-    nucleus.setColorAt(0.7, QColor(230, 0, 0));
-    nucleus.setColorAt(1.0, QColor(130, 0, 0));
+    const double r = (large ? 5.6 : 6.0) * s;
+    QRadialGradient nucleus(QPointF(-0.4 * r, -0.4 * r), 1.3 * r);
+    nucleus.setColorAt(0.0, QColor(255, 235, 235));
+    nucleus.setColorAt(0.25, QColor(255, 40, 30));
+    nucleus.setColorAt(0.75, QColor(220, 0, 0));
+    nucleus.setColorAt(1.0, QColor(120, 0, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(nucleus);
-    p.drawEllipse(QPointF(0, 0), 4.6 * s, 4.6 * s);
+    p.drawEllipse(QPointF(0, 0), r, r);
 
-    // Electrons on the orbit.
-    const QTransform tilt = QTransform().rotate(-35.0);
+    p.save();
+    p.rotate(tiltDegrees);
+    p.setPen(orbitPen);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(orbit, 180 * 16, 180 * 16);
+    p.restore();
+
+    // Electrons riding on the orbit.
+    const QTransform tilt = QTransform().rotate(tiltDegrees);
     auto onOrbit = [&](double degrees) {
         const double a = degrees * kPi / 180.0;
-        return tilt.map(QPointF(14.6 * s * std::cos(a), 6.0 * s * std::sin(a)));
+        return tilt.map(QPointF(rx * std::cos(a), ry * std::sin(a)));
     };
-    p.setBrush(QColor(0, 0, 255));
-    if (side > 16) {
-        p.setPen(QPen(QColor(0, 0, 128), 1.0));
-        p.drawEllipse(onOrbit(200.0), 2.8, 2.8);
-        p.drawEllipse(onOrbit(20.0), 2.8, 2.8);
+    auto electron = [&](QPointF at, double radius) {
+        QRadialGradient ball(at + QPointF(-0.4 * radius, -0.4 * radius), 1.4 * radius);
+        ball.setColorAt(0.0, QColor(0, 255, 255));
+        ball.setColorAt(0.45, QColor(0, 0, 255));
+        ball.setColorAt(1.0, QColor(0, 0, 128));
+        p.setPen(Qt::NoPen);
+        p.setBrush(ball);
+        p.drawEllipse(at, radius, radius);
+    };
+    if (large) {
+        electron(onOrbit(150.0), 3.2);
+        electron(onOrbit(-30.0), 3.2);
     } else {
         p.setPen(Qt::NoPen);
-        p.drawEllipse(onOrbit(200.0), 1.6, 1.6);
+        p.setBrush(QColor(0, 0, 128));
+        p.drawRect(QRectF(onOrbit(150.0) - QPointF(1.0, 1.0), QSizeF(2.0, 2.0)));
     }
     p.end();
     return image;
@@ -1228,12 +1391,12 @@ QByteArray iconImageBytes(const QImage& image) {
         }
     }
     QByteArray out;
-    appendLe32(out, 40);                         // header size
+    appendLe32(out, 40);  // header size
     appendLe32(out, static_cast<std::uint32_t>(side));
     appendLe32(out, static_cast<std::uint32_t>(side * 2));  // colours and mask
-    appendLe16(out, 1);                          // planes
-    appendLe16(out, 4);                          // bits per pixel
-    appendLe32(out, 0);                          // no compression
+    appendLe16(out, 1);                                     // planes
+    appendLe16(out, 4);                                     // bits per pixel
+    appendLe32(out, 0);                                     // no compression
     appendLe32(out, static_cast<std::uint32_t>(colours.size() + mask.size()));
     appendLe32(out, 0);
     appendLe32(out, 0);
