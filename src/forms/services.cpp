@@ -27,11 +27,12 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
         const char* objectName;
         QMessageBox::ButtonRole role;
     };
+    // Action buttons stand in the order they are added, as the desktop places them.
     std::vector<ButtonSpec> buttons;
     if ((style & 7) == vbCancelTryContinue) {
-        buttons = {{"Hætta við", vbCancel, "vbCancel", QMessageBox::RejectRole},
+        buttons = {{"Hætta við", vbCancel, "vbCancel", QMessageBox::ActionRole},
                    {"Reyna aftur", vbTryAgain, "vbTryAgain", QMessageBox::ActionRole},
-                   {"Halda áfram", vbContinue, "vbContinue", QMessageBox::AcceptRole}};
+                   {"Halda áfram", vbContinue, "vbContinue", QMessageBox::ActionRole}};
     } else {
         buttons = {{"Í lagi", vbOK, "vbOK", QMessageBox::AcceptRole}};
     }
