@@ -57,7 +57,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
             return new ImageWidget(
                 spec.picture ? QPixmap(QString::fromLatin1(spec.picture)) : QPixmap(), parent);
         case Kind::Frame:
-            return new QGroupBox(parent);
+            return new FrameWidget(parent);
         case Kind::OptionButton:
             return new QRadioButton(parent);
         case Kind::Shape:
@@ -216,11 +216,13 @@ void Control::applyColours() {
 }
 
 void Control::setBackColor(ColourValue colour) {
+    if (colour == backColor_) return;  // palettes are costly to rebuild; nothing changes
     backColor_ = colour;
     applyColours();
 }
 
 void Control::setForeColor(ColourValue colour) {
+    if (colour == foreColor_) return;
     foreColor_ = colour;
     applyColours();
 }

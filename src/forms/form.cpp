@@ -266,7 +266,11 @@ void Form::applyStacking(const std::vector<ControlSpec>& specs) {
 void Form::applyTabOrder() {
     std::vector<Control*> order;
     for (const auto& control : controls_) {
-        if (control->tabIndex() >= 0) order.push_back(control.get());
+        // Only controls that take the focus: a frame handed to setTabOrder would move its
+        // whole contents in the chain.
+        if (control->tabIndex() >= 0 && control->widget()->focusPolicy() != Qt::NoFocus) {
+            order.push_back(control.get());
+        }
     }
     std::stable_sort(order.begin(), order.end(),
                      [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
@@ -278,7 +282,10 @@ void Form::applyTabOrder() {
 void Form::focusFirstControl() {
     Control* first = nullptr;
     for (const auto& control : controls_) {
-        if (control->tabIndex() < 0 || !control->widget()->isVisible()) continue;
+        if (control->tabIndex() < 0 || !control->widget()->isVisible() ||
+            control->widget()->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
         if (first == nullptr || control->tabIndex() < first->tabIndex()) first = control.get();
     }
     if (first != nullptr) first->setFocus();

@@ -7,6 +7,23 @@
 
 namespace forms {
 
+void FrameWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const QRect box = rect().adjusted(0, top, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(box.adjusted(1, 1, 0, 0));
+    if (title().isEmpty()) return;
+    const int captionLeft = 6;
+    const QRect caption(captionLeft, 0, metrics.horizontalAdvance(title()) + 2, metrics.height());
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, title());
+}
+
 PictureBoxWidget::PictureBoxWidget(const QPixmap& picture, bool bordered, QWidget* parent)
     : QFrame(parent), picture_(picture) {
     if (bordered) {

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPoint>
@@ -14,6 +15,17 @@
 #include "forms/layout.h"
 
 namespace forms {
+
+// A frame: an etched rectangle with its caption over the top line, on the frame's own
+// background; the controls inside are placed from its top-left corner.
+class FrameWidget : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit FrameWidget(QWidget* parent) : QGroupBox(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // A picture at its natural size from the top-left corner, clipped to the box, on the
 // box's background; an optional sunken border.
