@@ -17,7 +17,8 @@ extern FixedTable<QString, 1, 118> ElementName;    // Icelandic name
 extern FixedTable<QString, 1, 118> ElementSymbol;  // chemical symbol; the riddle's answer
 // The quiz data of the elements 1 to 20.
 extern FixedTable<std::int16_t, 1, 20> MassNumber;
-extern FixedTable<QString, 1, 118> AtomicWeight;  // display text, never parsed: "12.01", "(98)", "( )"
+extern FixedTable<QString, 1, 118>
+    AtomicWeight;  // display text, never parsed: "12.01", "(98)", "( )"
 extern FixedTable<QString, 1, 20> EnglishName;
 extern FixedTable<std::int16_t, 1, 20> AtomicNumber;
 extern FixedTable<QString, 1, 20> QuizQuestion;    // riddle; two lines joined by one line feed

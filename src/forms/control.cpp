@@ -44,11 +44,8 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
         }
         case Kind::TextBox:
             return new TextBoxWidget(parent);
-        case Kind::CommandButton: {
-            auto* button = new QPushButton(parent);
-            button->setAutoDefault(false);
-            return button;
-        }
+        case Kind::CommandButton:
+            return new CommandButtonWidget(parent);
         case Kind::PictureBox:
             return new PictureBoxWidget(
                 spec.picture ? QPixmap(QString::fromLatin1(spec.picture)) : QPixmap(),
@@ -212,7 +209,9 @@ void Control::applyColours() {
             palette.setColor(QPalette::WindowText, fore);
             break;
     }
-    widget_->setPalette(palette);
+    // A palette equal to the one inherited is not set: setting palettes is the costly part
+    // of building a window of many controls.
+    if (palette != widget_->palette()) widget_->setPalette(palette);
 }
 
 void Control::setBackColor(ColourValue colour) {
@@ -234,7 +233,8 @@ void Control::setFillColor(ColourValue colour) {
 }
 
 void Control::applyFont() {
-    widget_->setFont(ToQFont(fontFace_, font_.size, font_.bold));
+    const QFont font = ToQFont(fontFace_, font_.size, font_.bold);
+    if (font != widget_->font()) widget_->setFont(font);
 }
 
 void Control::setFontSize(double points) {

@@ -124,6 +124,9 @@ class FormWindow : public QMainWindow {
     }
 
     bool event(QEvent* event) override {
+        // Only activation is looked at after the base class: a deferred delete handled there
+        // destroys this window.
+        if (event->type() != QEvent::WindowActivate) return QMainWindow::event(event);
         const bool handled = QMainWindow::event(event);
         if (attached_ && event->type() == QEvent::WindowActivate) form_.windowActivated();
         return handled;
@@ -366,14 +369,6 @@ bool Form::pressDefaultOrCancel(QKeyEvent* event) {
     const bool enter = isEnter(event);
     const bool escape = event->key() == Qt::Key_Escape;
     if (!enter && !escape) return false;
-    // Enter on a focused command button presses that button.
-    if (enter) {
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-            button != nullptr && button->window() == window_) {
-            button->click();
-            return true;
-        }
-    }
     for (const auto& control : controls_) {
         const bool wanted = enter ? control->isDefault() : control->isCancel();
         if (wanted && control->widget()->isVisible() && control->widget()->isEnabled()) {

@@ -1,6 +1,7 @@
 #include "forms/services.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QMessageBox>
@@ -13,7 +14,8 @@
 namespace forms {
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
-    QMessageBox box;
+    // Owned by the active window, which becomes active again when the box closes.
+    QMessageBox box(QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(title);
     box.setText(prompt);

@@ -99,6 +99,15 @@ void LineWidget::paintEvent(QPaintEvent*) {
     painter.drawLine(QPointF(from_ - origin) + shift, QPointF(to_ - origin) + shift);
 }
 
+void CommandButtonWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
     QPointer<TextBoxWidget> self(this);
     if (keyDown_) keyDown_(event);

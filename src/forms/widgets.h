@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPoint>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 
@@ -98,6 +99,16 @@ class LineWidget : public QWidget {
     QPoint from_, to_;
     int width_;
     QColor colour_;
+};
+
+// A command button that Enter presses while it has the focus, as Space does.
+class CommandButtonWidget : public QPushButton {
+    Q_OBJECT
+  public:
+    explicit CommandButtonWidget(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A text box that reports every key pressed in it, before the box itself acts on it.

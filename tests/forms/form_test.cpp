@@ -24,10 +24,6 @@
 using namespace forms;
 
 // Failure messages show texts as texts.
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 // A window whose layout is given as data; its counters are form-level variables.

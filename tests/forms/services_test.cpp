@@ -18,10 +18,6 @@
 using namespace forms;
 
 // Failure messages show texts as texts.
-static void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 TEST(NumberTexts, SignedAndPlainForms) {

@@ -12,11 +12,6 @@
 #include "periodic_table/frm_lotukerfi.h"
 #include "support/ui.h"
 
-// Failure messages show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace lotukerfi_test {
 
 constexpr forms::ColourValue kBlue = 0x00FF0000, kGreen = 0x0000FF00, kRed = 0x000000FF,

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <memory>
 
 namespace ui {
 
@@ -76,7 +77,18 @@ static QWidget* focusTarget(QWidget* window) {
 }
 
 void typeText(QWidget* window, const QString& text) {
-    QTest::keyClicks(focusTarget(window), text);
+    // QTest types only ASCII; the letters of an Icelandic keyboard (á, ð, þ, ...) come as
+    // key presses carrying their text.
+    for (const QChar c : text) {
+        QWidget* target = focusTarget(window);
+        if (c.unicode() < 128) {
+            QTest::keyClicks(target, QString(c));
+            continue;
+        }
+        const auto key =
+            c.toUpper().unicode() < 256 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, target, key, QString(c), Qt::NoModifier);
+    }
     settle();
 }
 
@@ -100,11 +112,19 @@ void settle() {
 }
 
 void answerNextMessageBox(std::function<void(QMessageBox*)> answer) {
-    auto* timer = new QTimer;
+    // Looks for the box every 5 ms for at most 10 s, then gives up and goes away.
+    auto* timer = new QTimer(qApp);
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) return;
+        if (box == nullptr || !box->isVisible()) {
+            if (++*tries > 2000) {
+                timer->stop();
+                timer->deleteLater();
+            }
+            return;
+        }
         timer->stop();
         timer->deleteLater();
         answer(box);

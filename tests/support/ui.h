@@ -14,8 +14,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <ostream>
 
 #include "forms/units.h"
+
+// Lets GoogleTest print texts readably in its failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace ui {
 
