@@ -19,6 +19,6 @@ build_and_test() {
 echo "== Normal build =="
 build_and_test build
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build =="
-ASAN_OPTIONS="halt_on_error=1:detect_leaks=0" \
+ASAN_OPTIONS="halt_on_error=1:detect_leaks=1" \
 UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
     build_and_test build-sanitize -DTARNOK_SANITIZE=ON -DTARNOK_BENCH=OFF

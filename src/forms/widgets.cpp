@@ -43,9 +43,13 @@ ImageWidget::ImageWidget(const QPixmap& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {}
 
 void ImageWidget::paintEvent(QPaintEvent*) {
+    // Scaled once per size with an averaging filter: a thin line in a large picture stays
+    // whole when the picture is shown many times smaller.
+    if (scaled_.size() != size() && !picture_.isNull()) {
+        scaled_ = picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
+    painter.drawPixmap(0, 0, scaled_);
 }
 
 ShapeWidget::ShapeWidget(ShapeKind shape, QWidget* parent) : QWidget(parent), shape_(shape) {}

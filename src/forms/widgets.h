@@ -55,6 +55,7 @@ class ImageWidget : public QWidget {
 
   private:
     QPixmap picture_;
+    QPixmap scaled_;  // the picture at the widget's size
 };
 
 // A rectangle, or a circle whose diameter is the smaller side of the box, centred in it.
