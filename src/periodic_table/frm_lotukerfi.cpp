@@ -92,8 +92,8 @@ forms::WindowSpec frmLotukerfi::windowSpec() const {
 std::vector<ControlSpec> frmLotukerfi::controlSpecs() const {
     std::vector<ControlSpec> specs;
     specs.reserve(300);
-    // Windowed controls: the button, the option frames over the legends. The frames take no
-    // focus and stay out of the focus order, which their options make up.
+    // Windowed controls: the button, the option frames over the legends. The frames' tab
+    // indexes are those of the layout; frames take no focus, so the options make up the order.
     specs.push_back(forms::OkButton(4080, 8040));
     specs.push_back({.kind = Kind::Frame,
                      .name = "frBirta",
@@ -101,7 +101,8 @@ std::vector<ControlSpec> frmLotukerfi::controlSpecs() const {
                      .top = 6960,
                      .width = 2775,
                      .height = 615,
-                     .caption = "Birta"});
+                     .caption = "Birta",
+                     .tabIndex = 280});
     specs.push_back(option("optBirta", 0, "frBirta", 240, 1095, 255, "Lotunúmer", true, 281));
     specs.push_back(option("optBirta", 1, "frBirta", 1440, 975, 255, "Massa", false, 282));
     specs.push_back({.kind = Kind::Frame,
@@ -110,7 +111,8 @@ std::vector<ControlSpec> frmLotukerfi::controlSpecs() const {
                      .top = 6960,
                      .width = 5775,
                      .height = 615,
-                     .caption = "Sýn"});
+                     .caption = "Sýn",
+                     .tabIndex = 111});
     specs.push_back(option("optSyn", 3, "frSyn", 240, 855, 195, "Málmar", true, 115));
     specs.push_back(option("optSyn", 2, "frSyn", 1440, 1215, 195, "Hamur", false, 114));
     specs.push_back(option("optSyn", 5, "frSyn", 2640, 1335, 195, "Náttúruleg", false, 289));
@@ -197,6 +199,15 @@ void frmLotukerfi::Form_Activate() {
 
 void frmLotukerfi::Form_Load() {
     using forms::Add16;
+    // The column variables, column 1 first.
+    static constexpr Int16 frmLotukerfi::*kGroupLeft[] = {
+        &frmLotukerfi::GroupLeft1,  &frmLotukerfi::GroupLeft2,  &frmLotukerfi::GroupLeft3,
+        &frmLotukerfi::GroupLeft4,  &frmLotukerfi::GroupLeft5,  &frmLotukerfi::GroupLeft6,
+        &frmLotukerfi::GroupLeft7,  &frmLotukerfi::GroupLeft8,  &frmLotukerfi::GroupLeft9,
+        &frmLotukerfi::GroupLeft10, &frmLotukerfi::GroupLeft11, &frmLotukerfi::GroupLeft12,
+        &frmLotukerfi::GroupLeft13, &frmLotukerfi::GroupLeft14, &frmLotukerfi::GroupLeft15,
+        &frmLotukerfi::GroupLeft16, &frmLotukerfi::GroupLeft17, &frmLotukerfi::GroupLeft18};
+    auto groupLeft = [this](int column) -> Int16& { return this->*kGroupLeft[column - 1]; };
 
     // 1. The layout variables. A reopened window starts with no selection.
     CellSize = 580;
@@ -209,8 +220,8 @@ void frmLotukerfi::Form_Load() {
     PeriodTop7 = Add16(PeriodTop6, CellSize, "PeriodTop7");
     LanthanideTop = Add16(Add16(PeriodTop7, CellSize, "LanthanideTop"), 400, "LanthanideTop");
     ActinideTop = Add16(LanthanideTop, CellSize, "ActinideTop");
-    GroupLeft(1) = 160;
-    for (int k = 2; k <= 18; ++k) GroupLeft(k) = Add16(GroupLeft(k - 1), CellSize, "GroupLeft");
+    GroupLeft1 = 160;
+    for (int k = 2; k <= 18; ++k) groupLeft(k) = Add16(groupLeft(k - 1), CellSize, "GroupLeft");
     LegendTop = Add16(ActinideTop, 700, "LegendTop");
     PanelLeft = 480;
     OptionsTop = Add16(LegendTop, 820, "OptionsTop");
@@ -246,7 +257,7 @@ void frmLotukerfi::Form_Load() {
     }
     for (const GridRun& run : kGrid) {
         for (int column = run.firstColumn; column <= run.lastColumn; ++column) {
-            ctl("lblFr", run.firstElement + column - run.firstColumn).setLeft(GroupLeft(column));
+            ctl("lblFr", run.firstElement + column - run.firstColumn).setLeft(groupLeft(column));
         }
     }
 
@@ -274,7 +285,7 @@ void frmLotukerfi::Form_Load() {
     }
     for (int k : {1, 18}) ctl("lbldalkur", k).setTop(PeriodTop1 - 180);
     for (int k : {2, 13, 14, 15, 16, 17}) ctl("lbldalkur", k).setTop(PeriodTop2 - 180);
-    ctl("lbldalkur", 2).setLeft(GroupLeft(2) + 15);
+    ctl("lbldalkur", 2).setLeft(GroupLeft2 + 15);
 
     // 8. Captions and badges; 9. the colours of the view that is on.
     ShowAtomicNumbers();

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "elements/fixed_table.h"
 #include "elements/module1.h"
 #include "forms/form.h"
 #include "periodic_table/colour_views.h"
@@ -51,8 +50,25 @@ class frmLotukerfi : public forms::Form {
     Int16 PeriodTop7 = 0;
     Int16 LanthanideTop = 0;
     Int16 ActinideTop = 0;
-    // GroupLeft(k): Left of the cells of column (group) k.
-    FixedTable<Int16, 1, 18> GroupLeft{"GroupLeft"};
+    // GroupLeft1 to GroupLeft18: Left of the cells of columns (groups) 1 to 18.
+    Int16 GroupLeft1 = 0;
+    Int16 GroupLeft2 = 0;
+    Int16 GroupLeft3 = 0;
+    Int16 GroupLeft4 = 0;
+    Int16 GroupLeft5 = 0;
+    Int16 GroupLeft6 = 0;
+    Int16 GroupLeft7 = 0;
+    Int16 GroupLeft8 = 0;
+    Int16 GroupLeft9 = 0;
+    Int16 GroupLeft10 = 0;
+    Int16 GroupLeft11 = 0;
+    Int16 GroupLeft12 = 0;
+    Int16 GroupLeft13 = 0;
+    Int16 GroupLeft14 = 0;
+    Int16 GroupLeft15 = 0;
+    Int16 GroupLeft16 = 0;
+    Int16 GroupLeft17 = 0;
+    Int16 GroupLeft18 = 0;
     Int16 LegendTop = 0;
     Int16 PanelLeft = 0;
     Int16 OptionsTop = 0;

@@ -1,6 +1,7 @@
 // The window's frame, the 118 cells in the periodic table's grid, the group numbers on top of
 // the columns, and the focus order.
 #include <QFrame>
+#include <QGroupBox>
 #include <map>
 
 #include "lotukerfi_fixture.h"
@@ -58,8 +59,13 @@ TEST_F(GridTest, EveryCellStandsInItsPlaceWithoutGapsOrOverlaps) {
 
 TEST_F(GridTest, CellsHaveFlatSingleBordersExceptBromineAndBadgesLieAbove) {
     const QObjectList& stack = widget(QStringLiteral("client"))->children();  // lowest first
+    const forms::ColourValue text = shownAs(forms::colours::WindowText);
+    const int badgeFont = forms::ToQFont({}, 6, false).pixelSize();
     for (int i = 1; i <= 118; ++i) {
         const QLabel* box = label(cell(i));
+        EXPECT_EQ(valueOf(box->palette().color(QPalette::WindowText)), text) << i;
+        EXPECT_EQ(valueOf(label(badge(i))->palette().color(QPalette::WindowText)), text) << i;
+        EXPECT_EQ(label(badge(i))->font().pixelSize(), badgeFont) << i;
         EXPECT_EQ(box->frameShape(), i == 35 ? QFrame::NoFrame : QFrame::Box) << i;
         EXPECT_EQ(box->frameWidth(), i == 35 ? 0 : 1) << i;
         EXPECT_EQ(box->frameShadow(), QFrame::Plain) << i;
@@ -82,6 +88,49 @@ TEST_F(GridTest, GroupNumbersSitOnTheFirstCellOfTheirColumn) {
         EXPECT_EQ(number->text(), QLatin1Char(' ') + QString::number(k));
         EXPECT_TRUE(number->alignment() & Qt::AlignHCenter) << k;
         EXPECT_EQ(number->geometry().bottom() + 1, widget(cell(firstOfColumn[k - 1]))->y()) << k;
+    }
+}
+
+TEST_F(GridTest, PreviewNameAndOptionFramesStandWhereTheLayoutPutsThem) {
+    const QLabel* preview = label(QStringLiteral("lblSkoda"));
+    EXPECT_EQ(preview->geometry(), screenBox(3360, 480, 1250, 1250));
+    EXPECT_EQ(preview->text(), QString());
+    EXPECT_TRUE(preview->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(preview->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(preview->font().pixelSize(), forms::ToQFont({}, 13.5, false).pixelSize());
+    const QLabel* name = label(QStringLiteral("lblHeiti"));
+    EXPECT_EQ(name->geometry(), screenBox(4800, 840, 1935, 375));
+    EXPECT_EQ(name->text(), QString());
+    EXPECT_TRUE(name->alignment() & Qt::AlignLeft);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        forms::Twips left, top, width, height;
+        bool on;  // options only
+    } boxes[] = {{"frBirta", "Birta", 480, 6960, 2775, 615, false},
+                 {"optBirta(0)", "Lotunúmer", 240, 240, 1095, 255, true},
+                 {"optBirta(1)", "Massa", 1440, 240, 975, 255, false},
+                 {"frSyn", "Sýn", 3380, 6960, 5775, 615, false},
+                 {"optSyn(3)", "Málmar", 240, 240, 855, 195, true},
+                 {"optSyn(2)", "Hamur", 1440, 240, 1215, 195, false},
+                 {"optSyn(5)", "Náttúruleg", 2640, 240, 1335, 195, false},
+                 {"optSyn(1)", "Flokkar", 4200, 240, 1095, 195, false}};
+    for (const auto& box : boxes) {
+        const QString boxName = QString::fromLatin1(box.name);
+        auto* frame = qobject_cast<QGroupBox*>(widget(boxName));
+        EXPECT_EQ(frame ? frame->title() : caption(boxName), QString::fromUtf8(box.caption))
+            << box.name;
+        EXPECT_EQ(widget(boxName)->geometry(), screenBox(box.left, box.top, box.width, box.height))
+            << box.name;
+        if (boxName.startsWith(QLatin1String("opt"))) {
+            EXPECT_EQ(isOn(boxName), box.on) << box.name;
+            EXPECT_EQ(
+                widget(boxName)->parentWidget(),
+                widget(boxName.startsWith(QLatin1String("optSyn")) ? QStringLiteral("frSyn")
+                                                                   : QStringLiteral("frBirta")))
+                << box.name;
+        }
     }
 }
 

@@ -71,14 +71,18 @@ TEST_F(ViewsTest, MalmarAtLoadThenEachOptionPaintsItsView) {
 }
 
 TEST_F(ViewsTest, LegendsNameTheirColours) {
-    const char* const frames[][2] = {{"frSkyring3", "Skýring:  "},
-                                     {"frSkyring2", "Skýring: Hamur við staðalaðstæður"},
-                                     {"frSkyring5", "Skýring:  Efnið "},
-                                     {"frSkyring1", "Skýring"}};
+    const struct {
+        const char* name;
+        const char* caption;
+        forms::Twips height;
+    } frames[] = {{"frSkyring3", "Skýring:  ", 735},
+                  {"frSkyring2", "Skýring: Hamur við staðalaðstæður", 735},
+                  {"frSkyring5", "Skýring:  Efnið ", 735},
+                  {"frSkyring1", "Skýring", 855}};
     for (const auto& f : frames) {
-        auto* frame = ui::control<QGroupBox>(table_, QString::fromLatin1(f[0]));
-        EXPECT_EQ(frame->title(), QString::fromUtf8(f[1]));
-        EXPECT_EQ(frame->geometry().topLeft(), QPoint(ui::px(480), ui::px(6140)));
+        auto* frame = ui::control<QGroupBox>(table_, QString::fromLatin1(f.name));
+        EXPECT_EQ(frame->title(), QString::fromUtf8(f.caption));
+        EXPECT_EQ(frame->geometry(), screenBox(480, 6140, 8655, f.height)) << f.name;
     }
     // The "Flokkar" legend reaches into the option frames, which stay on top of it.
     EXPECT_EQ(widget(QStringLiteral("frSkyring1"))->geometry().bottom() + 1, ui::px(6140 + 855));
@@ -86,33 +90,45 @@ TEST_F(ViewsTest, LegendsNameTheirColours) {
     EXPECT_GT(stack.indexOf(widget(QStringLiteral("frSyn"))),
               stack.indexOf(widget(QStringLiteral("frSkyring1"))));
 
+    // Each label in its frame, 255 twips high, left-aligned, bold 8.25 pt.
     const struct {
+        const char* frame;
         const char* name;
         const char* caption;
+        forms::Twips left, top, width;
         forms::ColourValue colour;
     } labels[] = {
-        {"lblMalmur", "Málmur ", kBlue},
-        {"LblEkkiMalmur", "Hálfmálmar", kGreen},
-        {"LblEdalgas", "Málmleysingjar", kRed},
-        {"lblFastefni", "Fast efni (s)", shownAs(forms::colours::WindowText)},
-        {"lblGas", "Gas (g)", kRed},
-        {"lblVokvi", "Vökvi (l)", kBlue},
-        {"lblNattura", "Finnst í náttúrunni", kDarkGreen},
-        {"lblTilraun", "Finnst aðeins á tilraunastofu eða hefur ekki fundist", 0x00C00000},
-        {"lblHvarfMalmar", "Hvarfgjarnir málmar", kBlue},
-        {"lblHvarfJardmalmar", "Hvarfgjarnir jarðmálmar", kLightBlue},
-        {"lblHlidarmalmar", "Hliðarmálmar", kRed},
-        {"lblTregirMalmar", "Tregir málmar", kOrange},
-        {"lblMalmleysingjar", "Málmleysingjar", kPurple},
-        {"lblHalogen", "Halógenefnin", kMagenta},
-        {"lblEdalgas1", "Eðalgastegundir", kYellow},
-        {"lblLantanid", "Lantanið", kDarkGreen},
-        {"lblAktinid", "Aktiníð", 0x0080FF80}};
+        {"frSkyring3", "lblMalmur", "Málmur ", 240, 360, 2175, kBlue},
+        {"frSkyring3", "LblEkkiMalmur", "Hálfmálmar", 2520, 360, 2415, kGreen},
+        {"frSkyring3", "LblEdalgas", "Málmleysingjar", 5400, 360, 2655, kRed},
+        {"frSkyring2", "lblFastefni", "Fast efni (s)", 360, 240, 1335,
+         shownAs(forms::colours::WindowText)},
+        {"frSkyring2", "lblGas", "Gas (g)", 3360, 240, 1095, kRed},
+        {"frSkyring2", "lblVokvi", "Vökvi (l)", 6600, 240, 975, kBlue},
+        {"frSkyring5", "lblNattura", "Finnst í náttúrunni", 240, 360, 2175, kDarkGreen},
+        {"frSkyring5", "lblTilraun", "Finnst aðeins á tilraunastofu eða hefur ekki fundist", 2760,
+         360, 4335, 0x00C00000},
+        {"frSkyring1", "lblHvarfMalmar", "Hvarfgjarnir málmar", 120, 240, 1695, kBlue},
+        {"frSkyring1", "lblHvarfJardmalmar", "Hvarfgjarnir jarðmálmar", 2040, 240, 2055,
+         kLightBlue},
+        {"frSkyring1", "lblHlidarmalmar", "Hliðarmálmar", 4200, 240, 1335, kRed},
+        {"frSkyring1", "lblTregirMalmar", "Tregir málmar", 5760, 240, 1335, kOrange},
+        {"frSkyring1", "lblMalmleysingjar", "Málmleysingjar", 120, 480, 1335, kPurple},
+        {"frSkyring1", "lblHalogen", "Halógenefnin", 2040, 480, 1335, kMagenta},
+        {"frSkyring1", "lblEdalgas1", "Eðalgastegundir", 4200, 480, 1455, kYellow},
+        {"frSkyring1", "lblLantanid", "Lantanið", 5760, 480, 855, kDarkGreen},
+        {"frSkyring1", "lblAktinid", "Aktiníð", 7080, 480, 735, 0x0080FF80}};
+    const int legendFont = forms::ToQFont({}, 8.25, true).pixelSize();
     for (const auto& l : labels) {
+        SCOPED_TRACE(l.name);
         const QLabel* text = label(QString::fromLatin1(l.name));
         EXPECT_EQ(text->text(), QString::fromUtf8(l.caption));
-        EXPECT_EQ(valueOf(text->palette().color(QPalette::WindowText)), l.colour) << l.name;
-        EXPECT_TRUE(text->font().bold()) << l.name;
+        EXPECT_EQ(text->parentWidget(), widget(QString::fromLatin1(l.frame)));
+        EXPECT_EQ(text->geometry(), screenBox(l.left, l.top, l.width, 255));
+        EXPECT_EQ(valueOf(text->palette().color(QPalette::WindowText)), l.colour);
+        EXPECT_TRUE(text->font().bold());
+        EXPECT_EQ(text->font().pixelSize(), legendFont);
+        EXPECT_TRUE(text->alignment() & Qt::AlignLeft);
     }
 }
 

@@ -30,17 +30,19 @@ struct ReferenceWindow {
     const char* caption;
     Twips clientWidth;
     Twips clientHeight;
+    Twips okLeft;
+    Twips okTop;
     forms::Form* (*instance)();
 };
 
 const ReferenceWindow kWindows[] = {
-    {"mnHeiti", "frmHeiti", "Tarnok - heiti frumefna", 5310, 5175,
+    {"mnHeiti", "frmHeiti", "Tarnok - heiti frumefna", 5310, 5175, 1800, 4560,
      []() -> forms::Form* { return frmHeitiInstance.get(); }},
-    {"mnBygging", "frmFrumeind", "Tarnok - bygging frumeinda", 10230, 6750,
+    {"mnBygging", "frmFrumeind", "Tarnok - bygging frumeinda", 10230, 6750, 4200, 6360,
      []() -> forms::Form* { return frmFrumeindInstance.get(); }},
-    {"mnSkilgreiningar", "frmSkilgreiningar", "Tarnok - skilgreiningar", 7500, 4095,
+    {"mnSkilgreiningar", "frmSkilgreiningar", "Tarnok - skilgreiningar", 7500, 4095, 3120, 3720,
      []() -> forms::Form* { return frmSkilgreiningarInstance.get(); }},
-    {"mnUm", "frmAbout", "Um Tarnok", 5730, 3045,
+    {"mnUm", "frmAbout", "Um Tarnok", 5730, 3045, 4245, 2625,
      []() -> forms::Form* { return frmAboutInstance.get(); }},
 };
 
@@ -158,7 +160,8 @@ TEST_F(ReferenceWindowsTest, EachOpensWithTheSecondaryFrameAtTheFixedPlace) {
         const QList<QSize> iconSizes = window->windowIcon().availableSizes();
         EXPECT_TRUE(iconSizes.contains(QSize(32, 32)) && iconSizes.contains(QSize(16, 16)));
         EXPECT_EQ(ui::caption(window, "cmdOK"), "OK");
-        EXPECT_EQ(ui::control(window, "cmdOK")->size(), QSize(px(1260), px(345)));
+        EXPECT_EQ(ui::control(window, "cmdOK")->geometry(),
+                  pixelBox(spec.okLeft, spec.okTop, 1260, 345));
         EXPECT_EQ(focusedControl(window), "cmdOK");
     }
 }
@@ -299,10 +302,16 @@ TEST_F(ReferenceWindowsTest, NamesWindowShowsSymbolIcelandicAndEnglishNameOnEach
         EXPECT_EQ(english[i - 1], Module1::EnglishName(i)) << i;
     }
     // The rows line up: one top and one font for the three columns.
-    for (const char* column : {"lblTakn", "lblIsl", "lblEns"}) {
-        auto* label = ui::control<QLabel>(window, column);
-        EXPECT_EQ(label->y(), px(240));
+    const struct {
+        const char* name;
+        Twips left, width, height;
+    } columns[] = {
+        {"lblTakn", 360, 615, 4095}, {"lblIsl", 1320, 1695, 3975}, {"lblEns", 3240, 1695, 4095}};
+    for (const auto& column : columns) {
+        auto* label = ui::control<QLabel>(window, column.name);
+        EXPECT_EQ(label->geometry(), pixelBox(column.left, 240, column.width, column.height));
         EXPECT_EQ(label->font(), ui::control<QLabel>(window, "lblTakn")->font());
+        EXPECT_TRUE(label->alignment() & Qt::AlignLeft);
     }
 }
 

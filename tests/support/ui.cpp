@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QGroupBox>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,7 @@ QString caption(QWidget* window, const QString& name) {
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
     return {};
 }
 
