@@ -2,8 +2,11 @@
 // and the secondary windows its menu items open.
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include "forms/widgets.h"
 #include "main_window/form1.h"
@@ -161,6 +164,155 @@ TEST_F(MainWindowTest, PhotographsShareOneCornerAtTheirOwnSizes) {
         EXPECT_EQ(box->width(), px(3600 + photo.width) - px(3600));
         EXPECT_EQ(box->picture().size(), photo.picture) << photo.element;
     }
+}
+
+// Every control of the card, the atom and the question area as the layout gives it:
+// position and size, font, background, alignment, and whether it shows at start-up. Those
+// that Form_Load places are read after the load.
+TEST_F(MainWindowTest, ControlsHaveTheirDesignProperties) {
+    constexpr forms::ColourValue kGrey = 0x00C0C0C0;
+    constexpr forms::ColourValue kWhite = 0x00FFFFFF;
+    constexpr forms::ColourValue kNone = 0xFFFFFFFF;  // pictures and shapes: not compared
+    const struct {
+        const char* name;
+        forms::Twips left, top, width, height;
+        const char* face;  // nullptr: no text
+        double points;
+        bool bold;
+        forms::ColourValue back;
+        Qt::Alignment alignment;
+        bool visible;
+    } controls[] = {
+        {"shpFrumefni", 960, 3360, 2175, 1935, nullptr, 0, false, kNone, {}, true},
+        {"lblMass", 1080, 3480, 1095, 255, "MS Sans Serif", 8.25, true, kWhite, Qt::AlignLeft,
+         false},
+        {"lblMassatala", 1680, 3720, 375, 255, "MS Sans Serif", 12, true, kWhite, Qt::AlignLeft,
+         false},
+        {"lblSkammst", 1920, 3960, 855, 735, "Arial", 30, false, kWhite, Qt::AlignHCenter, false},
+        {"lblSaetistala", 1680, 4560, 375, 255, "MS Sans Serif", 12, true, kWhite, Qt::AlignLeft,
+         false},
+        {"lblSaeti", 1080, 4920, 855, 255, "MS Sans Serif", 8.25, true, kWhite, Qt::AlignLeft,
+         false},
+        {"lblHeiti", 3360, 3600, 2055, 495, "Arial", 18, false, kGrey, Qt::AlignLeft, true},
+        {"lblJonir", 3720, 3480, 615, 255, "MS Sans Serif", 9.75, true, kGrey, Qt::AlignLeft,
+         false},
+        {"lblKjarni", 7560, 4560, 450, 375, "MS Sans Serif", 8.25, true, kNone, Qt::AlignLeft,
+         false},
+        {"imgKjarni", 7320, 4320, 825, 825, nullptr, 0, false, kNone, {}, false},
+        {"imgBraut1", 7080, 4080, 1335, 1335, nullptr, 0, false, kNone, {}, false},
+        {"imgBraut2", 6720, 3710, 2055, 2055, nullptr, 0, false, kNone, {}, false},
+        {"imgBraut3", 6210, 3210, 3075, 3075, nullptr, 0, false, kNone, {}, false},
+        {"imgBraut4", 5520, 2520, 4455, 4455, nullptr, 0, false, kNone, {}, false},
+        {"lblLysing", 360, 5520, 3015, 1455, "MS Sans Serif", 8.25, false, kGrey, Qt::AlignLeft,
+         false},
+        {"lblStig", 5520, 240, 3375, 255, "MS Sans Serif", 8.25, false, kGrey, Qt::AlignLeft,
+         false},
+        {"lblSpurn1", 4560, 840, 5415, 375, "MS Sans Serif", 12, false, kGrey, Qt::AlignLeft,
+         false},
+        {"txtSvar1", 10080, 840, 495, 375, "MS Sans Serif", 12, false, kNone, Qt::AlignRight,
+         false},
+        {"lblSpurn2", 4560, 1680, 5415, 375, "MS Sans Serif", 12, false, kGrey, Qt::AlignLeft,
+         false},
+        {"txtSvar2", 10080, 1560, 495, 375, "MS Sans Serif", 12, false, kNone, Qt::AlignRight,
+         false},
+        {"lblLeidbeining", 4560, 1800, 3255, 615, "MS Sans Serif", 8.25, false, kGrey,
+         Qt::AlignLeft, false},
+        {"cmdNaesta", 6120, 720, 1335, 495, "MS Sans Serif", 8.25, false, kNone, {}, false},
+        {"lbl1", 600, 480, 255, 255, "MS Sans Serif", 8.25, false, kGrey, Qt::AlignHCenter, true},
+        {"Label3", 960, 960, 255, 255, "MS Sans Serif", 8.25, false, kGrey, Qt::AlignHCenter, true},
+        {"Label6", 3480, 960, 255, 255, "MS Sans Serif", 8.25, false, kGrey, Qt::AlignHCenter,
+         true},
+        {"lblFr(7)", 2420, 1180, 465, 465, "MS Sans Serif", 13.5, false, 0x000000FF,
+         Qt::AlignHCenter, true},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.name);
+        QWidget* widget = ui::control(window_, c.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(),
+                  QRect(px(c.left), px(c.top), px(c.left + c.width) - px(c.left),
+                        px(c.top + c.height) - px(c.top)));
+        EXPECT_EQ(ui::shows(window_, c.name), c.visible);
+        if (c.face != nullptr) {
+            EXPECT_EQ(widget->font().toString(),
+                      forms::ToQFont(c.face, c.points, c.bold).toString());
+        }
+        if (c.back != kNone) {
+            EXPECT_EQ(ui::background(window_, c.name), c.back);
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, c.alignment);
+            EXPECT_TRUE(label->wordWrap());
+        } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_EQ(box->alignment() & Qt::AlignHorizontal_Mask, c.alignment);
+            EXPECT_EQ(box->text(), QString());
+        }
+    }
+    // The nucleus caption lets the nucleus show through.
+    EXPECT_FALSE(ui::control(window_, "lblKjarni")->autoFillBackground());
+    EXPECT_EQ(ui::caption(window_, "lblKjarni"), QString());
+    EXPECT_EQ(ui::caption(window_, "lblMass"), "Massatala");
+    EXPECT_EQ(ui::caption(window_, "lblSaeti"), "Sætistala");
+    auto* naesta = ui::control<QPushButton>(window_, "cmdNaesta");
+    ASSERT_NE(naesta, nullptr);
+    EXPECT_FALSE(naesta->isDefault());
+}
+
+// From the top: the electrons, the nucleus caption, the nucleus, rings 1 to 4; the card's
+// labels over its background; the charge over the heading; the boxes, the button and the
+// photographs over every label and picture.
+TEST_F(MainWindowTest, ControlsLieInTheirStackingOrder) {
+    QWidget* client = window_->findChild<QWidget*>("client");
+    ASSERT_NE(client, nullptr);
+    // The later among its siblings, the higher a widget lies.
+    const auto level = [client, this](const QString& name) {
+        return client->children().indexOf(ui::control(window_, name));
+    };
+    QStringList fromTheTop;
+    for (int i = 1; i <= 20; ++i) fromTheTop << QStringLiteral("imgRafeind(%1)").arg(i);
+    fromTheTop << "lblKjarni"
+               << "imgKjarni"
+               << "imgBraut1"
+               << "imgBraut2"
+               << "imgBraut3"
+               << "imgBraut4";
+    for (int i = 20; i < fromTheTop.size(); ++i) {
+        EXPECT_GT(level(fromTheTop[i - 1]), level(fromTheTop[i])) << fromTheTop[i].toStdString();
+    }
+    for (const char* label :
+         {"lblMass", "lblMassatala", "lblSkammst", "lblSaetistala", "lblSaeti"}) {
+        EXPECT_GT(level(label), level("shpFrumefni")) << label;
+    }
+    EXPECT_GT(level("lblJonir"), level("lblHeiti"));
+    for (const char* windowed : {"txtSvar1", "txtSvar2", "cmdNaesta", "picFrumefni(4)"}) {
+        for (const char* windowless :
+             {"imgRafeind(1)", "lblJonir", "lblSpurn1", "lblLeidbeining"}) {
+            EXPECT_GT(level(windowed), level(windowless)) << windowed << " " << windowless;
+        }
+    }
+}
+
+// The focus order: txtSvar1, txtSvar2, the photographs of 20 down to 1, "Næsta spurning",
+// then the photographs of 26, 47, 29 and 79.
+TEST_F(MainWindowTest, FocusFollowsTheTabIndexes) {
+    QStringList expected = {"txtSvar1", "txtSvar2"};
+    for (int i = 20; i >= 1; --i) expected << QStringLiteral("picFrumefni(%1)").arg(i);
+    expected << "cmdNaesta"
+             << "picFrumefni(26)"
+             << "picFrumefni(47)"
+             << "picFrumefni(29)"
+             << "picFrumefni(79)";
+    QStringList chain;
+    QWidget* start = ui::control(window_, "txtSvar1");
+    ASSERT_NE(start, nullptr);
+    QWidget* widget = start;
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus && expected.contains(widget->objectName())) {
+            chain << widget->objectName();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != start && chain.size() <= expected.size());
+    EXPECT_EQ(chain, expected);
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirItemsAndShortcuts) {

@@ -201,6 +201,79 @@ TEST_F(MarkingTest, ScoreLineIsTheWholePercentageOfPromptsAnsweredRight) {
     EXPECT_EQ(q.caption("lblStig"), QStringLiteral("Frammistaða:  75%"));
 }
 
+// What stands on screen while the reveal's message is open, and what follows it: the answer
+// in its white box before the message; the nucleus, ring 1, the card and the photograph only
+// after it; the electrons of a shell before it.
+TEST_F(MarkingTest, EachCodeDrawsItsPartBeforeOrAfterTheMessage) {
+    const struct {
+        int code;
+        int element;
+        Kind kind;
+        Prompt prompt;
+        const char* upper;  // the boxes while the message shows
+        const char* lower;
+        int electrons;  // electrons, nucleus, ring 1 and card while the message shows
+        bool nucleus;
+        bool ring1;
+        bool card;
+        const char* nucleusAfter;
+        Prompt next;
+    } cases[] = {
+        {1, 6, Atom, Prompt::Protons, "6", "", 0, false, false, true, "R:6", Prompt::Neutrons},
+        {2, 6, Atom, Prompt::Neutrons, "6", "", 0, true, false, true, "R:6\nN:6",
+         Prompt::Electrons},
+        {3, 6, Atom, Prompt::Electrons, "6", "", 0, true, false, true, "R:6\nN:6", Prompt::Shell1},
+        {4, 3, Atom, Prompt::Shell1, "3", "2", 2, true, true, true, "R:3\nN:4", Prompt::Shell2},
+        {5, 6, Atom, Prompt::Shell2, "6", "4", 6, true, true, true, "R:6\nN:6", Prompt::None},
+        {6, 11, Atom, Prompt::Shell3, "11", " 1", 11, true, true, true, "R:11\nN:12", Prompt::None},
+        {7, 19, Atom, Prompt::Shell4, "19", "1", 19, true, true, true, "R:19\nN:20", Prompt::None},
+        {8, 11, Riddle, Prompt::Riddle, "Na", "", 0, false, false, false, nullptr, Prompt::None},
+        {9, 8, Particle, Prompt::Particle, "2", "", 10, true, true, false, "R 8\nN 8",
+         Prompt::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "code " << c.code << ", element " << c.element);
+        if (c.kind == Atom) {
+            openAtom(c.element, c.prompt);
+        } else {
+            openQuestion(c.element, c.kind);
+        }
+        ASSERT_EQ(q.probe().questionCode(), c.code);
+        const int correct = q.probe().correctAnswers();
+        const QString nucleusBefore = q.caption("lblKjarni");
+        const Reveal reveal = failTwice();
+        EXPECT_EQ(reveal.upperText, QString::fromLatin1(c.upper));
+        EXPECT_EQ(reveal.lowerText, QString::fromLatin1(c.lower));
+        EXPECT_EQ(InLowerBox(c.prompt) ? reveal.lowerBack : reveal.upperBack, kWhite);
+        EXPECT_EQ(reveal.electrons, c.electrons);
+        EXPECT_TRUE(q.firstElectronsShown(c.electrons));
+        EXPECT_EQ(reveal.nucleusShown, c.nucleus);
+        EXPECT_EQ(reveal.nucleusCaption, nucleusBefore);
+        EXPECT_EQ(reveal.ring1Shown, c.ring1);
+        EXPECT_EQ(reveal.cardShown, c.card);
+        EXPECT_TRUE(reveal.photographs.empty());
+        EXPECT_FALSE(reveal.naestaShown);
+
+        EXPECT_EQ(q.prompt(), c.next);
+        EXPECT_EQ(q.probe().wrongTries(), 0);
+        EXPECT_EQ(q.probe().correctAnswers(), correct);
+        if (c.nucleusAfter != nullptr) {
+            EXPECT_TRUE(q.shows("imgKjarni"));
+            EXPECT_EQ(q.caption("lblKjarni"), QString::fromLatin1(c.nucleusAfter));
+        }
+        EXPECT_EQ(q.shows("imgBraut1"), c.code >= 3 && c.code != 8);
+        EXPECT_TRUE(q.shows("shpFrumefni"));
+        if (c.next == Prompt::None) {
+            EXPECT_EQ(q.photographsShown(), std::vector<int>{c.element});
+            EXPECT_TRUE(q.shows("cmdNaesta"));
+            EXPECT_EQ(q.focusName(), QStringLiteral("cmdNaesta"));
+        } else {
+            EXPECT_TRUE(q.photographsShown().empty());
+            EXPECT_EQ(q.focusName(), QString::fromLatin1(q.promptBox()));
+        }
+    }
+}
+
 // Every way of closing the message box leads on the same way.
 class CloseTest : public MarkingTest, public ::testing::WithParamInterface<const char*> {};
 

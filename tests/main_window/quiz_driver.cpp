@@ -242,6 +242,12 @@ Reveal QuizWindow::answerRevealing(const QString& text, const QString& closeWith
         reveal->upperBack = background("txtSvar1");
         reveal->lowerBack = background("txtSvar2");
         reveal->electrons = electronsShown();
+        reveal->nucleusShown = shows("imgKjarni");
+        reveal->nucleusCaption = caption("lblKjarni");
+        reveal->ring1Shown = shows("imgBraut1");
+        reveal->cardShown = shows("shpFrumefni");
+        reveal->photographs = photographsShown();
+        reveal->naestaShown = shows("cmdNaesta");
         if (closeWith == QLatin1String("Esc")) {
             QTest::keyClick(box, Qt::Key_Escape);
         } else if (closeWith == QLatin1String("close")) {

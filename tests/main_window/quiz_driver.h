@@ -103,6 +103,12 @@ struct Reveal {
     QString upperText, lowerText;
     forms::ColourValue upperBack = 0, lowerBack = 0;
     int electrons = 0;
+    bool nucleusShown = false;  // the nucleus picture
+    QString nucleusCaption;
+    bool ring1Shown = false;
+    bool cardShown = false;  // the card's background
+    std::vector<int> photographs;
+    bool naestaShown = false;
 };
 
 // A main window on screen, driven through its menus and keys.
