@@ -69,17 +69,42 @@ const char* photographPath(int element) {
     return paths[static_cast<std::size_t>(element)].constData();
 }
 
-ControlSpec groupNumber(const char* name, const char* caption, forms::Twips left,
-                        forms::Twips top) {
+constexpr FontSpec kSans{"MS Sans Serif", 8.25, false};
+
+// A label on the window's grey, so that it shows only its text.
+ControlSpec greyLabel(const char* name, forms::Twips left, forms::Twips top, forms::Twips width,
+                      forms::Twips height, FontSpec font, bool visible, const char* caption = "",
+                      Alignment alignment = Alignment::Left) {
     return {.kind = Kind::Label,
             .name = name,
             .left = left,
             .top = top,
-            .width = 255,
-            .height = 255,
+            .width = width,
+            .height = height,
             .caption = caption,
             .backColor = kGrey,
-            .alignment = Alignment::Center};
+            .font = font,
+            .alignment = alignment,
+            .visible = visible};
+}
+
+ControlSpec groupNumber(const char* name, const char* caption, forms::Twips left,
+                        forms::Twips top) {
+    return greyLabel(name, left, top, 255, 255, kSans, true, caption, Alignment::Center);
+}
+
+// An answer box: right-aligned, hidden until a prompt opens it.
+ControlSpec answerBox(const char* name, forms::Twips top, int tabIndex) {
+    return {.kind = Kind::TextBox,
+            .name = name,
+            .left = 10080,
+            .top = top,
+            .width = 495,
+            .height = 375,
+            .font = kSans12,
+            .alignment = Alignment::Right,
+            .visible = false,
+            .tabIndex = tabIndex};
 }
 
 ControlSpec cardLabel(const char* name, const char* caption, forms::Twips left, forms::Twips top,
@@ -149,26 +174,8 @@ forms::WindowSpec Form1::windowSpec() const {
 std::vector<ControlSpec> Form1::controlSpecs() const {
     std::vector<ControlSpec> specs;
     // Windowed controls: the question area's boxes and button, and the photographs.
-    specs.push_back({.kind = Kind::TextBox,
-                     .name = "txtSvar1",
-                     .left = 10080,
-                     .top = 840,
-                     .width = 495,
-                     .height = 375,
-                     .font = kSans12,
-                     .alignment = Alignment::Right,
-                     .visible = false,
-                     .tabIndex = 2});
-    specs.push_back({.kind = Kind::TextBox,
-                     .name = "txtSvar2",
-                     .left = 10080,
-                     .top = 1560,
-                     .width = 495,
-                     .height = 375,
-                     .font = kSans12,
-                     .alignment = Alignment::Right,
-                     .visible = false,
-                     .tabIndex = 6});
+    specs.push_back(answerBox("txtSvar1", 840, 2));
+    specs.push_back(answerBox("txtSvar2", 1560, 6));
     specs.push_back({.kind = Kind::CommandButton,
                      .name = "cmdNaesta",
                      .left = 6120,
@@ -211,23 +218,10 @@ std::vector<ControlSpec> Form1::controlSpecs() const {
     specs.push_back(picture("imgBraut4", 5520, 2520, 4455, pictures::kRing));
 
     // The element card: the charge over the heading, the card's labels over its background.
-    specs.push_back({.kind = Kind::Label,
-                     .name = "lblJonir",
-                     .left = 3720,
-                     .top = 3480,
-                     .width = 615,
-                     .height = 255,
-                     .backColor = kGrey,
-                     .font = FontSpec{"MS Sans Serif", 9.75, true},
-                     .visible = false});
-    specs.push_back({.kind = Kind::Label,
-                     .name = "lblHeiti",
-                     .left = 3360,
-                     .top = 3600,
-                     .width = 2055,
-                     .height = 495,
-                     .backColor = kGrey,
-                     .font = FontSpec{"Arial", 18, false}});
+    specs.push_back(
+        greyLabel("lblJonir", 3720, 3480, 615, 255, FontSpec{"MS Sans Serif", 9.75, true}, false));
+    specs.push_back(
+        greyLabel("lblHeiti", 3360, 3600, 2055, 495, FontSpec{"Arial", 18, false}, true));
     specs.push_back(cardLabel("lblMass", "Massatala", 1080, 3480, 1095, 255, kSansBold));
     specs.push_back(cardLabel("lblMassatala", "", 1680, 3720, 375, 255, kSans12Bold));
     specs.push_back(cardLabel("lblSkammst", "", 1920, 3960, 855, 735, FontSpec{"Arial", 30, false},
@@ -243,50 +237,13 @@ std::vector<ControlSpec> Form1::controlSpecs() const {
                      .fillColor = kWhite});
 
     // The question area and the score; the hint lies over the lower edge of a tall question.
-    specs.push_back({.kind = Kind::Label,
-                     .name = "lblStig",
-                     .left = 5520,
-                     .top = 240,
-                     .width = 3375,
-                     .height = 255,
-                     .backColor = kGrey,
-                     .visible = false});
-    specs.push_back({.kind = Kind::Label,
-                     .name = "lblLeidbeining",
-                     .left = 4560,
-                     .top = 1800,
-                     .width = 3255,
-                     .height = 615,
-                     .caption = "Sláðu tákn frumefnis (t.d. O, He) en ekki heiti.  Táknin má finna "
-                                "í Aðstoð - Heiti frumefna.",
-                     .backColor = kGrey,
-                     .visible = false});
-    specs.push_back({.kind = Kind::Label,
-                     .name = "lblSpurn1",
-                     .left = 4560,
-                     .top = 840,
-                     .width = 5415,
-                     .height = 375,
-                     .backColor = kGrey,
-                     .font = kSans12,
-                     .visible = false});
-    specs.push_back({.kind = Kind::Label,
-                     .name = "lblSpurn2",
-                     .left = 4560,
-                     .top = 1680,
-                     .width = 5415,
-                     .height = 375,
-                     .backColor = kGrey,
-                     .font = kSans12,
-                     .visible = false});
-    specs.push_back({.kind = Kind::Label,
-                     .name = "lblLysing",
-                     .left = 360,
-                     .top = 5520,
-                     .width = 3015,
-                     .height = 1455,
-                     .backColor = kGrey,
-                     .visible = false});
+    specs.push_back(greyLabel("lblStig", 5520, 240, 3375, 255, kSans, false));
+    specs.push_back(greyLabel("lblLeidbeining", 4560, 1800, 3255, 615, kSans, false,
+                              "Sláðu tákn frumefnis (t.d. O, He) en ekki heiti.  Táknin má finna "
+                              "í Aðstoð - Heiti frumefna."));
+    specs.push_back(greyLabel("lblSpurn1", 4560, 840, 5415, 375, kSans12, false));
+    specs.push_back(greyLabel("lblSpurn2", 4560, 1680, 5415, 375, kSans12, false));
+    specs.push_back(greyLabel("lblLysing", 360, 5520, 3015, 1455, kSans, false));
 
     // The small periodic table and its group numbers; Form_Load places the tiles.
     for (int i = 1; i <= 20; ++i) {

@@ -7,7 +7,7 @@
 
 #include "forms/runtime_error.h"
 #include "forms/services.h"
-#include "main_window/pictures.h"
+#include "main_window/secondary_window.h"
 #include "periodic_table/colour_views.h"
 
 using forms::Alignment;
@@ -82,11 +82,7 @@ frmLotukerfi::frmLotukerfi() : forms::Form("frmLotukerfi") {
 }
 
 forms::WindowSpec frmLotukerfi::windowSpec() const {
-    return {.caption = "Tarnok - lotukerfið",
-            .clientWidth = 10860,
-            .clientHeight = 8475,
-            .style = forms::WindowStyle::Secondary,
-            .icon = pictures::kProgramIcon};
+    return SecondaryWindowSpec("Tarnok - lotukerfið", 10860, 8475);
 }
 
 std::vector<ControlSpec> frmLotukerfi::controlSpecs() const {

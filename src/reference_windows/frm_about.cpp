@@ -1,6 +1,7 @@
 #include "reference_windows/frm_about.h"
 
 #include "main_window/pictures.h"
+#include "main_window/secondary_window.h"
 
 using forms::ControlSpec;
 using forms::Kind;
@@ -10,11 +11,7 @@ frmAbout::frmAbout() : forms::Form("frmAbout") {
 }
 
 forms::WindowSpec frmAbout::windowSpec() const {
-    return {.caption = "Um Tarnok",
-            .clientWidth = 5730,
-            .clientHeight = 3045,
-            .style = forms::WindowStyle::Secondary,
-            .icon = pictures::kProgramIcon};
+    return SecondaryWindowSpec("Um Tarnok", 5730, 3045);
 }
 
 // Topmost first. The separator is etched: the grey line Line1(1) lies over the white,

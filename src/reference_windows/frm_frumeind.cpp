@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "main_window/pictures.h"
+#include "main_window/secondary_window.h"
 
 using forms::ColourValue;
 using forms::ControlSpec;
@@ -56,11 +57,7 @@ frmFrumeind::frmFrumeind() : forms::Form("frmFrumeind") {
 }
 
 forms::WindowSpec frmFrumeind::windowSpec() const {
-    return {.caption = "Tarnok - bygging frumeinda",
-            .clientWidth = 10230,
-            .clientHeight = 6750,
-            .style = forms::WindowStyle::Secondary,
-            .icon = pictures::kProgramIcon};
+    return SecondaryWindowSpec("Tarnok - bygging frumeinda", 10230, 6750);
 }
 
 // Topmost first. The ring lies below everything; each pointer line lies over the particle it

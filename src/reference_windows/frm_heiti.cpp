@@ -1,7 +1,7 @@
 #include "reference_windows/frm_heiti.h"
 
 #include "elements/module1.h"
-#include "main_window/pictures.h"
+#include "main_window/secondary_window.h"
 
 using forms::ControlSpec;
 using forms::Kind;
@@ -11,11 +11,7 @@ frmHeiti::frmHeiti() : forms::Form("frmHeiti") {
 }
 
 forms::WindowSpec frmHeiti::windowSpec() const {
-    return {.caption = "Tarnok - heiti frumefna",
-            .clientWidth = 5310,
-            .clientHeight = 5175,
-            .style = forms::WindowStyle::Secondary,
-            .icon = pictures::kProgramIcon};
+    return SecondaryWindowSpec("Tarnok - heiti frumefna", 5310, 5175);
 }
 
 // The three columns start empty; Form_Load fills them. They share one top and one font, so

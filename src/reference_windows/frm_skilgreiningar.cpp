@@ -1,6 +1,6 @@
 #include "reference_windows/frm_skilgreiningar.h"
 
-#include "main_window/pictures.h"
+#include "main_window/secondary_window.h"
 
 using forms::ControlSpec;
 using forms::Twips;
@@ -28,11 +28,7 @@ frmSkilgreiningar::frmSkilgreiningar() : forms::Form("frmSkilgreiningar") {
 }
 
 forms::WindowSpec frmSkilgreiningar::windowSpec() const {
-    return {.caption = "Tarnok - skilgreiningar",
-            .clientWidth = 7500,
-            .clientHeight = 4095,
-            .style = forms::WindowStyle::Secondary,
-            .icon = pictures::kProgramIcon};
+    return SecondaryWindowSpec("Tarnok - skilgreiningar", 7500, 4095);
 }
 
 // Topmost first. The last row is two labels: the right-hand side (7) lies over the right part
