@@ -61,7 +61,7 @@ double smoothstep(double edge0, double edge1, double x) {
 
 // SplitMix64: a tiny generator whose sequence is the same on every platform.
 class Rng {
-  public:
+public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next() {
@@ -75,7 +75,7 @@ class Rng {
         return lo + (hi - lo) * static_cast<double>(next() >> 11) / 9007199254740992.0;
     }
 
-  private:
+private:
     std::uint64_t state_;
 };
 

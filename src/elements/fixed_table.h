@@ -12,7 +12,7 @@ template <typename T, int Lower, int Upper>
 class FixedTable {
     static_assert(Lower <= Upper);
 
-  public:
+public:
     static constexpr int lowerBound = Lower;
     static constexpr int upperBound = Upper;
 
@@ -23,7 +23,7 @@ class FixedTable {
     T& operator()(int index) { return cells_[offset(index)]; }
     const T& operator()(int index) const { return cells_[offset(index)]; }
 
-  private:
+private:
     std::size_t offset(int index) const {
         if (index < Lower || index > Upper) {
             forms::RaiseRuntimeError(forms::RuntimeErrorNumber::SubscriptOutOfRange,

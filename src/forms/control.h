@@ -13,7 +13,7 @@
 namespace forms {
 
 class Control {
-  public:
+public:
     // Builds the widget from its design properties under parent (the client area or a frame).
     Control(const ControlSpec& spec, const FontSpec& windowFont, ColourValue windowBackColor,
             QWidget* parent);
@@ -70,7 +70,7 @@ class Control {
     // Text boxes, command buttons and picture boxes.
     void setFocus();
 
-  private:
+private:
     void applyGeometry();
     void applyColours();
     void applyFont();

@@ -78,11 +78,11 @@ bool isEnter(const QKeyEvent* event) {
 
 // Turns a release of the left mouse button over a widget into a click.
 class ClickFilter : public QObject {
-  public:
+public:
     ClickFilter(QObject* parent, std::function<void()> click)
         : QObject(parent), click_(std::move(click)) {}
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* widget = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::MouseButtonPress) {
@@ -99,7 +99,7 @@ class ClickFilter : public QObject {
         return false;
     }
 
-  private:
+private:
     std::function<void()> click_;
 };
 
@@ -107,12 +107,12 @@ class ClickFilter : public QObject {
 
 // The top-level widget of a loaded window.
 class FormWindow : public QMainWindow {
-  public:
+public:
     FormWindow(Form& form, Qt::WindowFlags flags) : QMainWindow(nullptr, flags), form_(form) {}
 
     void detach() { attached_ = false; }
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override {
         event->accept();
         if (attached_) form_.windowClosedByUser();
@@ -132,7 +132,7 @@ class FormWindow : public QMainWindow {
         return handled;
     }
 
-  private:
+private:
     Form& form_;
     bool attached_ = true;
 };

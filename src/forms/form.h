@@ -28,7 +28,7 @@ namespace forms {
 class FormWindow;
 
 class Form {
-  public:
+public:
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -49,7 +49,7 @@ class Form {
     static void setLastWindowUnloadedHandler(std::function<void()> handler);
     static int loadedWindowCount();
 
-  protected:
+protected:
     explicit Form(const char* className);
 
     // The window and its controls, as data. Controls are listed in stacking order, topmost
@@ -75,7 +75,7 @@ class Form {
     void onKeyDown(const char* name,
                    std::function<void(std::int16_t& keyCode, std::int16_t& shift)> handler);
 
-  private:
+private:
     friend class FormWindow;
 
     void load();

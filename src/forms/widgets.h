@@ -21,10 +21,10 @@ namespace forms {
 // background; the controls inside are placed from its top-left corner.
 class FrameWidget : public QGroupBox {
     Q_OBJECT
-  public:
+public:
     explicit FrameWidget(QWidget* parent) : QGroupBox(parent) {}
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
@@ -32,28 +32,28 @@ class FrameWidget : public QGroupBox {
 // box's background; an optional sunken border.
 class PictureBoxWidget : public QFrame {
     Q_OBJECT
-  public:
+public:
     PictureBoxWidget(const QPixmap& picture, bool bordered, QWidget* parent);
     const QPixmap& picture() const { return picture_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QPixmap picture_;
 };
 
 // A picture stretched to the box.
 class ImageWidget : public QWidget {
     Q_OBJECT
-  public:
+public:
     ImageWidget(const QPixmap& picture, QWidget* parent);
     const QPixmap& picture() const { return picture_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QPixmap picture_;
     QPixmap scaled_;  // the picture at the widget's size
 };
@@ -61,7 +61,7 @@ class ImageWidget : public QWidget {
 // A rectangle, or a circle whose diameter is the smaller side of the box, centred in it.
 class ShapeWidget : public QWidget {
     Q_OBJECT
-  public:
+public:
     ShapeWidget(ShapeKind shape, QWidget* parent);
     ShapeKind shape() const { return shape_; }
     bool filled() const { return filled_; }
@@ -71,10 +71,10 @@ class ShapeWidget : public QWidget {
     void setFill(bool filled, const QColor& colour);
     void setOutline(bool outlined, const QColor& colour);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     ShapeKind shape_;
     bool filled_ = false;
     QColor fill_;
@@ -85,7 +85,7 @@ class ShapeWidget : public QWidget {
 // A straight line; the widget covers the line's bounding box.
 class LineWidget : public QWidget {
     Q_OBJECT
-  public:
+public:
     // from, to: the end points in the parent's pixels.
     LineWidget(QPoint from, QPoint to, int width, const QColor& colour, QWidget* parent);
     QPoint from() const { return from_; }
@@ -93,10 +93,10 @@ class LineWidget : public QWidget {
     int lineWidth() const { return width_; }
     QColor colour() const { return colour_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QPoint from_, to_;
     int width_;
     QColor colour_;
@@ -105,25 +105,25 @@ class LineWidget : public QWidget {
 // A command button that Enter presses while it has the focus, as Space does.
 class CommandButtonWidget : public QPushButton {
     Q_OBJECT
-  public:
+public:
     explicit CommandButtonWidget(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A text box that reports every key pressed in it, before the box itself acts on it.
 class TextBoxWidget : public QLineEdit {
     Q_OBJECT
-  public:
+public:
     using KeyDownHandler = std::function<void(QKeyEvent*)>;
     explicit TextBoxWidget(QWidget* parent) : QLineEdit(parent) {}
     void setKeyDownHandler(KeyDownHandler handler) { keyDown_ = std::move(handler); }
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     KeyDownHandler keyDown_;
 };
 

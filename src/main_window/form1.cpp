@@ -28,6 +28,7 @@ constexpr forms::ColourValue kWhite = 0x00FFFFFF;
 constexpr forms::ColourValue kBlue = 0x00FF0000;
 constexpr forms::ColourValue kRed = 0x000000FF;
 
+constexpr FontSpec kSans{"MS Sans Serif", 8.25, false};
 constexpr FontSpec kSansBold{"MS Sans Serif", 8.25, true};
 constexpr FontSpec kSans12{"MS Sans Serif", 12, false};
 constexpr FontSpec kSans12Bold{"MS Sans Serif", 12, true};
@@ -68,8 +69,6 @@ const char* photographPath(int element) {
     }();
     return paths[static_cast<std::size_t>(element)].constData();
 }
-
-constexpr FontSpec kSans{"MS Sans Serif", 8.25, false};
 
 // A label on the window's grey, so that it shows only its text.
 ControlSpec greyLabel(const char* name, forms::Twips left, forms::Twips top, forms::Twips width,

@@ -10,15 +10,15 @@
 #include "forms/form.h"
 
 class Form1 : public forms::Form {
-  public:
+public:
     Form1();
 
-  protected:
+protected:
     forms::WindowSpec windowSpec() const override;
     std::vector<forms::ControlSpec> controlSpecs() const override;
     void Form_Load() override;
 
-  private:
+private:
     using Int16 = std::int16_t;
 
     // Quiz flow (form1_quiz.cpp).

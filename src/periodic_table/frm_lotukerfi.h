@@ -10,14 +10,14 @@
 #include "periodic_table/colour_views.h"
 
 class frmLotukerfi : public forms::Form {
-  public:
+public:
     frmLotukerfi();
 
-  protected:
+protected:
     forms::WindowSpec windowSpec() const override;
     std::vector<forms::ControlSpec> controlSpecs() const override;
 
-  private:
+private:
     using Int16 = std::int16_t;
 
     // What the cells and badges show in one display mode.

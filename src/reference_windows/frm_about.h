@@ -4,13 +4,13 @@
 #include "forms/form.h"
 
 class frmAbout : public forms::Form {
-  public:
+public:
     frmAbout();
 
-  protected:
+protected:
     forms::WindowSpec windowSpec() const override;
     std::vector<forms::ControlSpec> controlSpecs() const override;
 
-  private:
+private:
     void cmdOK_Click();
 };

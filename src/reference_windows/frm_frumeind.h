@@ -5,13 +5,13 @@
 #include "forms/form.h"
 
 class frmFrumeind : public forms::Form {
-  public:
+public:
     frmFrumeind();
 
-  protected:
+protected:
     forms::WindowSpec windowSpec() const override;
     std::vector<forms::ControlSpec> controlSpecs() const override;
 
-  private:
+private:
     void cmdOK_Click();
 };

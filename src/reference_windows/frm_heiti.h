@@ -5,14 +5,14 @@
 #include "forms/form.h"
 
 class frmHeiti : public forms::Form {
-  public:
+public:
     frmHeiti();
 
-  protected:
+protected:
     forms::WindowSpec windowSpec() const override;
     std::vector<forms::ControlSpec> controlSpecs() const override;
     void Form_Load() override;
 
-  private:
+private:
     void cmdOK_Click();
 };

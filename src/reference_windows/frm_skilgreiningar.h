@@ -4,13 +4,13 @@
 #include "forms/form.h"
 
 class frmSkilgreiningar : public forms::Form {
-  public:
+public:
     frmSkilgreiningar();
 
-  protected:
+protected:
     forms::WindowSpec windowSpec() const override;
     std::vector<forms::ControlSpec> controlSpecs() const override;
 
-  private:
+private:
     void cmdOK_Click();
 };

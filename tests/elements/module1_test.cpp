@@ -12,7 +12,7 @@ using namespace Module1;
 namespace {
 
 class ElementTablesTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() { FillElementTables(); }
 };
 

@@ -28,7 +28,7 @@ namespace {
 
 // A window whose layout is given as data; its counters are form-level variables.
 class TestForm : public Form {
-  public:
+public:
     TestForm(const char* className, WindowSpec window, std::vector<ControlSpec> controls)
         : Form(className), window_(std::move(window)), controls_(std::move(controls)) {}
 
@@ -44,7 +44,7 @@ class TestForm : public Form {
     int activations = 0;
     std::function<void()> loadStep;
 
-  protected:
+protected:
     WindowSpec windowSpec() const override { return window_; }
     std::vector<ControlSpec> controlSpecs() const override { return controls_; }
     void Form_Load() override {
@@ -53,7 +53,7 @@ class TestForm : public Form {
     }
     void Form_Activate() override { ++activations; }
 
-  private:
+private:
     WindowSpec window_;
     std::vector<ControlSpec> controls_;
 };
@@ -134,7 +134,7 @@ void clickAt(QWidget* window, QPoint at) {
 }
 
 class FormTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_EQ(Form::loadedWindowCount(), 0); }
     void TearDown() override { ui::settle(); }
 };

@@ -37,11 +37,11 @@ TEST(NumberTexts, SignedAndPlainForms) {
 
 // Sets the session's locale for one test and puts the previous one back.
 class LocaleScope {
-  public:
+public:
     explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
     ~LocaleScope() { QLocale::setDefault(saved_); }
 
-  private:
+private:
     QLocale saved_;
 };
 

@@ -12,7 +12,7 @@ constexpr forms::ColourValue kRed = 0x000000FF;
 constexpr forms::ColourValue kWhite = 0x00FFFFFF;
 
 class AnswersTest : public ::testing::Test {
-  protected:
+protected:
     // A quiz whose first question is of kind on element; Byrja again restarts the same one.
     void open(int element, Kind kind) {
         random_.reset();

@@ -42,7 +42,7 @@ forms::ColourValue cardFill(const QuizWindow& q) {
 }
 
 class DisplayTest : public ::testing::Test {
-  protected:
+protected:
     QuizWindow q;
 };
 

@@ -23,7 +23,7 @@ namespace {
 using ui::px;
 
 class MainWindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         closeSecondaryWindows();
         form_.show();

@@ -10,7 +10,7 @@ constexpr forms::ColourValue kRed = 0x000000FF;
 constexpr forms::ColourValue kWhite = 0x00FFFFFF;
 
 class MarkingTest : public ::testing::Test {
-  protected:
+protected:
     // Opens an atom question of element and answers its prompts right up to (not including)
     // the prompt `until`.
     void openAtom(int element, Prompt until = Prompt::Protons) {

@@ -25,7 +25,7 @@ const char* const kVerdicts[] = {
     "Frammistaða þín verðskuldar kopar.", "Frammistaða þín verðskuldar járn."};
 
 class Monkey {
-  public:
+public:
     Monkey(QuizWindow& q, unsigned seed) : q_(q), random_(seed) {
         QWidget* w = q_.window();
         upper_ = ui::control(w, QStringLiteral("txtSvar1"));
@@ -86,7 +86,7 @@ class Monkey {
     int messages() const { return messages_; }
     int verdicts() const { return verdicts_; }
 
-  private:
+private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     QString randomText(int length) {
@@ -262,7 +262,7 @@ class Monkey {
 };
 
 class MonkeyTest : public ::testing::TestWithParam<unsigned> {
-  protected:
+protected:
     void TearDown() override {
         for (const char* name : kSecondaryWindows) {
             if (QWidget* window = ui::findWindow(QString::fromLatin1(name))) window->close();

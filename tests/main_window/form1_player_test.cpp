@@ -158,7 +158,7 @@ std::vector<double> quizFromSeed(unsigned seed, std::vector<int> kinds = {}) {
 }
 
 class PlayerTest : public ::testing::Test {
-  protected:
+protected:
     QuizWindow q;
 };
 

@@ -39,7 +39,7 @@ int answerQuestionRight(QuizWindow& q) {
 }
 
 class QuizTest : public ::testing::Test {
-  protected:
+protected:
     QuizWindow q;
 };
 

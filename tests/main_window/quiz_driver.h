@@ -19,7 +19,7 @@
 // The quiz state of a Form1, and its display procedures for the cases that no question
 // reaches (an atom of 0 or 19 electrons).
 class Form1Probe {
-  public:
+public:
     explicit Form1Probe(Form1& form) : form_(form) {}
     std::int16_t questionsAsked() const { return form_.QuestionsAsked; }
     std::int16_t correctAnswers() const { return form_.CorrectAnswers; }
@@ -46,7 +46,7 @@ class Form1Probe {
     }
     void clearQuestion() { form_.ClearQuestion(); }
 
-  private:
+private:
     Form1& form_;
 };
 
@@ -66,14 +66,14 @@ std::vector<double> ShuffleDraws(const std::vector<int>& front, const std::vecto
 // Installs a fixed sequence of random values, repeated from its start when used up, and
 // counts the values drawn. Puts the generator back when destroyed.
 class ScriptedRandom {
-  public:
+public:
     explicit ScriptedRandom(std::vector<double> values);
     ~ScriptedRandom();
     ScriptedRandom(const ScriptedRandom&) = delete;
     ScriptedRandom& operator=(const ScriptedRandom&) = delete;
     long drawn() const { return *drawn_; }
 
-  private:
+private:
     std::shared_ptr<long> drawn_ = std::make_shared<long>(0);
 };
 
@@ -113,7 +113,7 @@ struct Reveal {
 
 // A main window on screen, driven through its menus and keys.
 class QuizWindow {
-  public:
+public:
     QuizWindow();
     ~QuizWindow();
 
@@ -157,7 +157,7 @@ class QuizWindow {
     // Replaces that: every message box goes to handler.
     void answerEveryMessageBox(std::function<void(QMessageBox*)> handler);
 
-  private:
+private:
     void watchMessageBoxes();
 
     std::unique_ptr<Form1> form_;

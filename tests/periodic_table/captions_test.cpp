@@ -6,7 +6,7 @@ namespace lotukerfi_test {
 namespace {
 
 class CaptionsTest : public LotukerfiTest {
-  protected:
+protected:
     // What a pupil sees of every cell and its badge.
     std::vector<QString> cellsAsShown() const {
         std::vector<QString> cells;

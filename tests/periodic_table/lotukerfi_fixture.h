@@ -58,7 +58,7 @@ inline Place placeOf(int element) {
 }
 
 class LotukerfiTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() { main_ = std::make_unique<Form1>(); }
     static void TearDownTestSuite() {
         closeTable();

@@ -10,7 +10,7 @@ const QString kPreview = QStringLiteral("lblSkoda");
 const QString kName = QStringLiteral("lblHeiti");
 
 class PreviewTest : public LotukerfiTest {
-  protected:
+protected:
     void expectPreview(const char* text, const char* name, forms::ColourValue back) const {
         EXPECT_EQ(caption(kPreview), QString::fromUtf8(text));
         EXPECT_EQ(caption(kName), QString::fromUtf8(name));

@@ -36,7 +36,7 @@ const ViewCase kViews[] = {
 // clang-format on
 
 class ViewsTest : public LotukerfiTest {
-  protected:
+protected:
     void expectView(const ViewCase& view) const {
         SCOPED_TRACE(view.option);
         EXPECT_TRUE(isOn(QString::fromLatin1(view.option)));

@@ -106,7 +106,7 @@ QRect pixelBox(Twips left, Twips top, Twips width, Twips height) {
 }
 
 class ReferenceWindowsTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() { mainWindow_ = std::make_unique<Form1>(); }
     static void TearDownTestSuite() { mainWindow_.reset(); }
 
