@@ -17,7 +17,7 @@ build_and_test() {
 }
 
 echo "== Normal build =="
-build_and_test build
+build_and_test build -DTARNOK_TOOLS=ON
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build =="
 ASAN_OPTIONS="halt_on_error=1:detect_leaks=1" \
 UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
