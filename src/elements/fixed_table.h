@@ -13,9 +13,6 @@ class FixedTable {
     static_assert(Lower <= Upper);
 
 public:
-    static constexpr int lowerBound = Lower;
-    static constexpr int upperBound = Upper;
-
     // name: the table's name, used in the message of an out-of-bounds error.
     explicit constexpr FixedTable(const char* name) : name_(name) {}
 

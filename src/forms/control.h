@@ -55,7 +55,6 @@ public:
 
     double fontSize() const { return font_.size; }
     void setFontSize(double points);
-    bool fontBold() const { return font_.bold; }
 
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment alignment);
