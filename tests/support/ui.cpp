@@ -148,7 +148,7 @@ void answerNextMessageBoxWith(const QString& buttonObjectName) {
 
 QString screenshot(QWidget* window, const QString& fileName) {
     QString folder = qEnvironmentVariable("TARNOK_SCREENSHOTS");
-    if (folder.isEmpty()) folder = QDir::currentPath();
+    if (folder.isEmpty()) folder = QStringLiteral(TARNOK_SCREENSHOT_FOLDER);
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(fileName);
     if (window != nullptr) window->grab().save(path);

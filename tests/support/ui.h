@@ -72,7 +72,8 @@ void answerNextMessageBox(std::function<void(QMessageBox*)> answer);
 // Shorthand: press the button with that object name ("vbContinue", ...).
 void answerNextMessageBoxWith(const QString& buttonObjectName);
 
-// Saves what the window shows as a PNG under $TARNOK_SCREENSHOTS (or the working folder).
+// Saves what the window shows as a PNG under $TARNOK_SCREENSHOTS, else the build folder's
+// screenshots/.
 QString screenshot(QWidget* window, const QString& fileName);
 
 }  // namespace ui
