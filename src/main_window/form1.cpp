@@ -70,10 +70,10 @@ const char* photographPath(int element) {
     return paths[static_cast<std::size_t>(element)].constData();
 }
 
-// A label on the window's grey, so that it shows only its text.
-ControlSpec greyLabel(const char* name, forms::Twips left, forms::Twips top, forms::Twips width,
-                      forms::Twips height, FontSpec font, bool visible, const char* caption = "",
-                      Alignment alignment = Alignment::Left) {
+// A label of the layout, on its own background.
+ControlSpec label(const char* name, forms::Twips left, forms::Twips top, forms::Twips width,
+                  forms::Twips height, FontSpec font, forms::ColourValue back, bool visible,
+                  const char* caption, Alignment alignment) {
     return {.kind = Kind::Label,
             .name = name,
             .left = left,
@@ -81,10 +81,17 @@ ControlSpec greyLabel(const char* name, forms::Twips left, forms::Twips top, for
             .width = width,
             .height = height,
             .caption = caption,
-            .backColor = kGrey,
+            .backColor = back,
             .font = font,
             .alignment = alignment,
             .visible = visible};
+}
+
+// A label on the window's grey, so that it shows only its text.
+ControlSpec greyLabel(const char* name, forms::Twips left, forms::Twips top, forms::Twips width,
+                      forms::Twips height, FontSpec font, bool visible, const char* caption = "",
+                      Alignment alignment = Alignment::Left) {
+    return label(name, left, top, width, height, font, kGrey, visible, caption, alignment);
 }
 
 ControlSpec groupNumber(const char* name, const char* caption, forms::Twips left,
@@ -106,20 +113,11 @@ ControlSpec answerBox(const char* name, forms::Twips top, int tabIndex) {
             .tabIndex = tabIndex};
 }
 
+// A label of the element card: white until a card is shown, hidden at start.
 ControlSpec cardLabel(const char* name, const char* caption, forms::Twips left, forms::Twips top,
                       forms::Twips width, forms::Twips height, FontSpec font,
                       Alignment alignment = Alignment::Left) {
-    return {.kind = Kind::Label,
-            .name = name,
-            .left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .caption = caption,
-            .backColor = kWhite,
-            .font = font,
-            .alignment = alignment,
-            .visible = false};
+    return label(name, left, top, width, height, font, kWhite, false, caption, alignment);
 }
 
 ControlSpec picture(const char* name, forms::Twips left, forms::Twips top, forms::Twips size,
