@@ -16,18 +16,6 @@ QString ControlObjectName(const char* name, int index) {
 
 namespace {
 
-ColourValue defaultBackColor(Kind kind, ColourValue windowBackColor) {
-    switch (kind) {
-        case Kind::TextBox:
-        case Kind::PictureBox:
-            return colours::WindowBackground;
-        case Kind::CommandButton:
-            return colours::ButtonFace;
-        default:
-            return windowBackColor;
-    }
-}
-
 QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
     switch (spec.kind) {
         case Kind::Label: {
@@ -69,8 +57,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
 
 }  // namespace
 
-Control::Control(const ControlSpec& spec, const FontSpec& windowFont, ColourValue windowBackColor,
-                 QWidget* parent)
+Control::Control(const ControlSpec& spec, const FontSpec& windowFont, QWidget* parent)
     : name_(QString::fromLatin1(spec.name)),
       index_(spec.index),
       kind_(spec.kind),
@@ -80,7 +67,7 @@ Control::Control(const ControlSpec& spec, const FontSpec& windowFont, ColourValu
       width_(spec.width),
       height_(spec.height),
       caption_(QString::fromUtf8(spec.caption)),
-      backColor_(spec.backColor.value_or(defaultBackColor(spec.kind, windowBackColor))),
+      backColor_(spec.backColor.value_or(colours::ButtonFace)),
       foreColor_(spec.foreColor.value_or(colours::WindowText)),
       fillColor_(spec.fillColor.value_or(colours::Black)),
       filled_(spec.fillColor.has_value()),
@@ -105,7 +92,17 @@ Control::Control(const ControlSpec& spec, const FontSpec& windowFont, ColourValu
         shape->setOutline(spec.border == BorderStyle::FixedSingle,
                           ToQColor(spec.lineColor.value_or(colours::WindowText)));
     } else if (kind_ == Kind::OptionButton) {
-        static_cast<QRadioButton*>(widget_.data())->setChecked(spec.value);
+        auto* option = static_cast<QRadioButton*>(widget_.data());
+        option->setChecked(spec.value);
+        if (takesFocus) {
+            // An option group is one stop in the tab order, at the option that is on; the
+            // arrow keys move within the group. The others take the focus only when clicked.
+            const auto tabStopWhenOn = [option](bool on) {
+                option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+            };
+            tabStopWhenOn(spec.value);
+            QObject::connect(option, &QAbstractButton::toggled, option, tabStopWhenOn);
+        }
     } else if (kind_ != Kind::Line && kind_ != Kind::Image) {
         widget_->setAutoFillBackground(true);
     }

@@ -15,8 +15,9 @@ namespace forms {
 class Control {
 public:
     // Builds the widget from its design properties under parent (the client area or a frame).
-    Control(const ControlSpec& spec, const FontSpec& windowFont, ColourValue windowBackColor,
-            QWidget* parent);
+    // What the layout leaves unset takes the defaults of every control kind: the window's
+    // font, button face behind, window text in front.
+    Control(const ControlSpec& spec, const FontSpec& windowFont, QWidget* parent);
     ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

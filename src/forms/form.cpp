@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "forms/runtime_error.h"
 #include "forms/widgets.h"
@@ -230,7 +232,6 @@ void Form::load() {
 
 void Form::buildControls() {
     const WindowSpec spec = windowSpec();
-    const ColourValue back = spec.backColor.value_or(colours::ButtonFace);
     const std::vector<ControlSpec> specs = controlSpecs();
     controls_.clear();
     byName_.clear();
@@ -242,7 +243,7 @@ void Form::buildControls() {
             if ((controlSpec.kind == Kind::Frame) != (pass == 0)) continue;
             QWidget* parent = client;
             if (controlSpec.frame != nullptr) parent = ctl(controlSpec.frame).widget();
-            auto control = std::make_unique<Control>(controlSpec, spec.font, back, parent);
+            auto control = std::make_unique<Control>(controlSpec, spec.font, parent);
             byName_[controlSpec.name][controlSpec.index] = control.get();
             connectEvents(*control);
             controls_.push_back(std::move(control));
@@ -286,7 +287,7 @@ void Form::focusFirstControl() {
     Control* first = nullptr;
     for (const auto& control : controls_) {
         if (control->tabIndex() < 0 || !control->widget()->isVisible() ||
-            control->widget()->focusPolicy() == Qt::NoFocus) {
+            (control->widget()->focusPolicy() & Qt::TabFocus) == 0) {
             continue;
         }
         if (first == nullptr || control->tabIndex() < first->tabIndex()) first = control.get();
@@ -305,13 +306,22 @@ void Form::connectEvents(Control& control) {
             QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked,
                              widget, click);
             break;
-        case Kind::OptionButton:
-            // Click is raised when an option is turned on, by the user or by the code.
-            QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::toggled,
-                             widget, [click](bool on) {
-                                 if (on) click();
-                             });
+        case Kind::OptionButton: {
+            // Click is raised when an option turns on, by the user or by the code, and when
+            // the user clicks (or presses Space on) the option that is already on: that
+            // click turns nothing on, so it is told apart by the state at the press.
+            auto* option = static_cast<QAbstractButton*>(widget);
+            auto wasOn = std::make_shared<bool>(false);
+            QObject::connect(option, &QAbstractButton::pressed, option,
+                             [option, wasOn] { *wasOn = option->isChecked(); });
+            QObject::connect(option, &QAbstractButton::toggled, option, [click](bool on) {
+                if (on) click();
+            });
+            QObject::connect(option, &QAbstractButton::clicked, option, [click, wasOn] {
+                if (std::exchange(*wasOn, false)) click();
+            });
             break;
+        }
         case Kind::TextBox:
             static_cast<TextBoxWidget*>(widget)->setKeyDownHandler(
                 [this, name](QKeyEvent* event) { fireKeyDown(name, event); });

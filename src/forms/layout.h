@@ -42,8 +42,7 @@ struct ControlSpec {
     Twips width = 0;
     Twips height = 0;
     const char* caption = "";                // Caption, or Text of a text box (UTF-8)
-    std::optional<ColourValue> backColor{};  // default: the window's background for labels,
-                                             // window background for text and picture boxes
+    std::optional<ColourValue> backColor{};  // default: button face, whatever the kind
     std::optional<ColourValue> foreColor{};  // default: window text
     std::optional<ColourValue> fillColor{};  // shapes: solid fill; none = not filled
     std::optional<FontSpec> font{};          // default: the window's font

@@ -7,8 +7,16 @@
 namespace forms {
 
 namespace {
-constexpr double kFontScale = 0.95;
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+// How large a face is drawn, against its size in pixels at 96 dpi. Liberation Sans has
+// Arial's metrics, so Arial needs no scale, and "Small Fonts" at the badges' 6 pt comes to
+// the same 8 pixels either way. "MS Sans Serif" is a narrow bitmap face: drawn in
+// Liberation Sans at its full size, the longer captions of the atom-structure and
+// definitions windows would wrap and be cut off at their labels' heights.
+double fontScale(const QString& face) {
+    return face == QLatin1String("MS Sans Serif") ? 0.95 : 1.0;
+}
 }  // namespace
 
 int ToPixels(Twips twips) {
@@ -41,11 +49,10 @@ QColor ToQColor(ColourValue colour) {
 }
 
 QFont ToQFont(const QString& face, double points, bool bold) {
-    Q_UNUSED(face);  // every face of the layouts maps to the one face below
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(points * kPixelsPerPoint * kFontScale))));
+        std::max(1, static_cast<int>(std::lround(points * kPixelsPerPoint * fontScale(face)))));
     font.setBold(bold);
     return font;
 }

@@ -31,9 +31,9 @@ int ToPixels(Twips twips);
 // The colour on screen; a system colour is resolved through the application's palette.
 QColor ToQColor(ColourValue colour);
 
-// The font named by a layout, mapped to a face every setup has. All faces are drawn
-// with Liberation Sans at 95 % of their size in pixels at 96 dpi, so that every caption fits
-// the box its layout gives it.
+// The font named by a layout, mapped to a face every setup has: every face is drawn with
+// Liberation Sans at its size in pixels at 96 dpi, but "MS Sans Serif" at 95 % of it, so
+// that every caption fits the box its layout gives it.
 struct FontSpec {
     const char* face = "MS Sans Serif";
     double size = 8.25;  // points

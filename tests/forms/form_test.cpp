@@ -393,9 +393,13 @@ TEST_F(FormTest, OptionGroupKeepsExactlyOneOn) {
     EXPECT_EQ(values(form, "optTal", 2), "01");  // another frame, another group
     form.ctl("optSyn", 1).setValue(true);
     EXPECT_EQ(values(form, "optSyn", 3), "010");
-    ui::click(form.widget("optSyn", 1));  // clicking the one that is on keeps it on
+    // Clicking the one that is on keeps it on and raises Click again; so does Space on it.
+    ui::click(form.widget("optSyn", 1));
     EXPECT_EQ(values(form, "optSyn", 3), "010");
-    EXPECT_EQ(clicks, (std::vector<int>{2, 1}));
+    form.ctl("optSyn", 1).setFocus();
+    ui::pressKey(form.window(), Qt::Key_Space);
+    EXPECT_EQ(values(form, "optSyn", 3), "010");
+    EXPECT_EQ(clicks, (std::vector<int>{2, 1, 1, 1}));
 }
 
 // --- Keyboard and focus ------------------------------------------------------------------
@@ -480,6 +484,46 @@ TEST_F(FormTest, FocusFollowsTabIndexAndSkipsHiddenControls) {
     EXPECT_EQ(focused(), "cmdA");
     form.ctl("txtD").setFocus();
     EXPECT_EQ(focused(), "txtD");
+}
+
+TEST_F(FormTest, TabEntersAnOptionGroupAtTheOptionThatIsOnAndArrowsMoveWithinIt) {
+    std::vector<ControlSpec> specs = {focusable(Kind::CommandButton, "cmdA", 120, 120, 0),
+                                      place(Kind::Frame, "frSyn", 120, 600, 2000, 1200),
+                                      focusable(Kind::TextBox, "txtB", 2400, 120, 4)};
+    for (int i = 0; i < 3; ++i) {
+        ControlSpec option = place(Kind::OptionButton, "optSyn", 120, 240 + 300 * i, 1200, 255);
+        option.index = i;
+        option.frame = "frSyn";
+        option.value = i == 1;
+        option.tabIndex = 1 + i;
+        specs.push_back(option);
+    }
+    TestForm form("frmProf", dialog(), specs);
+    std::vector<int> clicks;
+    form.onArrayClick("optSyn", [&clicks](std::int16_t index) { clicks.push_back(index); });
+    form.show();
+    ui::settle();
+    QWidget* window = form.window();
+    auto focused = [window] {
+        return window->focusWidget() ? window->focusWidget()->objectName() : QString();
+    };
+    const auto expectTabs = [&](Qt::Key key, std::vector<const char*> stops) {
+        for (const char* next : stops) {
+            ui::pressKey(window, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            EXPECT_EQ(focused(), next);
+        }
+    };
+    EXPECT_EQ(focused(), "cmdA");
+    expectTabs(Qt::Key_Tab, {"optSyn(1)", "txtB", "cmdA"});
+    expectTabs(Qt::Key_Backtab, {"txtB", "optSyn(1)", "cmdA"});
+
+    // An arrow key turns the next option on; Tab then enters the group there.
+    form.ctl("optSyn", 1).setFocus();
+    ui::pressKey(window, Qt::Key_Down);
+    EXPECT_EQ(focused(), "optSyn(2)");
+    EXPECT_EQ(values(form, "optSyn", 3), "001");
+    EXPECT_EQ(clicks, (std::vector<int>{2}));
+    expectTabs(Qt::Key_Tab, {"txtB", "cmdA", "optSyn(2)"});
 }
 
 // --- Labels ------------------------------------------------------------------------------
@@ -657,7 +701,8 @@ TEST_F(FormTest, PictureBoxesShowNaturalSizeAndImagesStretch) {
     ui::settle();
     EXPECT_EQ(pixel(form.widget("picNatur"), QPoint(5, 5)), QColor(Qt::red));
     EXPECT_EQ(pixel(form.widget("picNatur"), QPoint(30, 5)), QColor(Qt::blue));
-    EXPECT_EQ(pixel(form.widget("picNatur"), QPoint(60, 60)), ToQColor(colours::WindowBackground));
+    // Beyond the picture, the box's default background: button face.
+    EXPECT_EQ(pixel(form.widget("picNatur"), QPoint(60, 60)), ToQColor(colours::ButtonFace));
 
     // Sized to the picture and its border of 2 pixels each side.
     EXPECT_EQ(form.ctl("picSjalf").width(), 44 * 15);

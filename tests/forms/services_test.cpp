@@ -123,7 +123,7 @@ TEST(Fonts, EveryFaceMapsToAnInstalledFontAtItsPixelSize) {
     } cases[] = {
         {"MS Sans Serif", 8.25, false, 10}, {"MS Sans Serif", 8.25, true, 10},
         {"MS Sans Serif", 12, false, 15},   {"MS Sans Serif", 13.5, false, 17},
-        {"Arial", 18, false, 23},           {"Arial", 30, false, 38},
+        {"Arial", 18, false, 24},           {"Arial", 30, false, 40},
         {"Small Fonts", 6, false, 8},
     };
     for (const auto& c : cases) {

@@ -33,7 +33,7 @@ TEST_F(CaptionsTest, NumbersAtLoadWeightsInMassa) {
                  {"optBirta(1)", [](int i) { return Module1::ElementSymbol(i); },
                   [](int i) { return Module1::AtomicWeight(i); },
                   [](Place p) { return screenBox(p.left + 90, p.top + 360, 400, 150); }}};
-    const int cellFont = forms::ToQFont({}, 12, false).pixelSize();
+    const int cellFont = forms::ToQFont("MS Sans Serif", 12, false).pixelSize();
     for (const auto& mode : modes) {
         SCOPED_TRACE(mode.mode);
         if (!isOn(QString::fromLatin1(mode.mode))) choose(mode.mode);

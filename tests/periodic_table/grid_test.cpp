@@ -60,7 +60,7 @@ TEST_F(GridTest, EveryCellStandsInItsPlaceWithoutGapsOrOverlaps) {
 TEST_F(GridTest, CellsHaveFlatSingleBordersExceptBromineAndBadgesLieAbove) {
     const QObjectList& stack = widget(QStringLiteral("client"))->children();  // lowest first
     const forms::ColourValue text = shownAs(forms::colours::WindowText);
-    const int badgeFont = forms::ToQFont({}, 6, false).pixelSize();
+    const int badgeFont = forms::ToQFont("Small Fonts", 6, false).pixelSize();
     for (int i = 1; i <= 118; ++i) {
         const QLabel* box = label(cell(i));
         EXPECT_EQ(valueOf(box->palette().color(QPalette::WindowText)), text) << i;
@@ -97,7 +97,8 @@ TEST_F(GridTest, PreviewNameAndOptionFramesStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(preview->text(), QString());
     EXPECT_TRUE(preview->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(preview->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(preview->font().pixelSize(), forms::ToQFont({}, 13.5, false).pixelSize());
+    EXPECT_EQ(preview->font().pixelSize(),
+              forms::ToQFont("MS Sans Serif", 13.5, false).pixelSize());
     const QLabel* name = label(QStringLiteral("lblHeiti"));
     EXPECT_EQ(name->geometry(), screenBox(4800, 840, 1935, 375));
     EXPECT_EQ(name->text(), QString());

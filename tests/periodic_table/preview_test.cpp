@@ -67,6 +67,47 @@ TEST_F(PreviewTest, ActivationTurnsThePreviewGreyUntilTheNextChange) {
     expectPreview(" 6\nC\n12.01", "Kolefni", kWhite);
 }
 
+TEST_F(PreviewTest, ClickOnTheOptionAlreadyOnRecoloursAGreyPreview) {
+    clickOn(cell(6));
+    for (const char* option : {"optSyn(3)", "optBirta(0)"}) {
+        SCOPED_TRACE(option);
+        switchToMainWindowAndBack();
+        expectPreview(" 6\nC\n12.01", "Kolefni", kGrey);
+        choose(option);
+        EXPECT_TRUE(isOn(QString::fromLatin1(option)));
+        expectPreview(" 6\nC\n12.01", "Kolefni", kRed);
+    }
+    // Space on the option that is on does the same.
+    switchToMainWindowAndBack();
+    widget(QStringLiteral("optSyn(3)"))->setFocus();
+    ui::pressKey(table_, Qt::Key_Space);
+    expectPreview(" 6\nC\n12.01", "Kolefni", kRed);
+    EXPECT_TRUE(ui::shows(table_, QStringLiteral("frSkyring3")));
+}
+
+TEST_F(PreviewTest, TabFromOkEntersEachGroupAtTheOptionThatIsOn) {
+    auto focused = [this] {
+        return table_->focusWidget() ? table_->focusWidget()->objectName() : QString();
+    };
+    ASSERT_EQ(focused(), "cmdOK");
+    for (const char* next : {"optSyn(3)", "optBirta(0)", "cmdOK"}) {
+        ui::pressKey(table_, Qt::Key_Tab);
+        EXPECT_EQ(focused(), next);
+    }
+    // Space where Tab lands keeps the view that is on.
+    ui::pressKey(table_, Qt::Key_Tab);
+    ui::pressKey(table_, Qt::Key_Space);
+    EXPECT_TRUE(isOn(QStringLiteral("optSyn(3)")));
+
+    // "Náttúruleg" stands last in the tab order, after the modes.
+    choose("optSyn(5)");
+    choose("optBirta(1)");
+    for (const char* next : {"optSyn(5)", "cmdOK", "optBirta(1)"}) {
+        ui::pressKey(table_, Qt::Key_Tab);
+        EXPECT_EQ(focused(), next);
+    }
+}
+
 TEST_F(PreviewTest, OkEnterEscAndTheCloseBoxCloseTheOneWindow) {
     frmLotukerfi* instance = frmLotukerfiInstance.get();
     EXPECT_EQ(openTable(), table_);  // chosen again: the same window

@@ -118,7 +118,7 @@ TEST_F(ViewsTest, LegendsNameTheirColours) {
         {"frSkyring1", "lblEdalgas1", "Eðalgastegundir", 4200, 480, 1455, kYellow},
         {"frSkyring1", "lblLantanid", "Lantanið", 5760, 480, 855, kDarkGreen},
         {"frSkyring1", "lblAktinid", "Aktiníð", 7080, 480, 735, 0x0080FF80}};
-    const int legendFont = forms::ToQFont({}, 8.25, true).pixelSize();
+    const int legendFont = forms::ToQFont("MS Sans Serif", 8.25, true).pixelSize();
     for (const auto& l : labels) {
         SCOPED_TRACE(l.name);
         const QLabel* text = label(QString::fromLatin1(l.name));

@@ -570,6 +570,20 @@ TEST_F(ReferenceWindowsTest, AboutWindowShowsIconTextsAndSeparator) {
                            "lblVersion", "lblDisclaimer"}));
 }
 
+TEST_F(ReferenceWindowsTest, AboutIconStandsOnTheDialogsGrey) {
+    QWidget* window = open("frmAbout");
+    auto* icon = ui::control<forms::PictureBoxWidget>(window, "picIcon");
+    ASSERT_NE(icon, nullptr);
+    // The icon's corner is transparent: the box's own background shows there, the same
+    // button face as the dialog around it.
+    const QPoint corner =
+        icon->geometry().topLeft() + QPoint(icon->frameWidth() + 1, icon->frameWidth() + 1);
+    ASSERT_EQ(icon->picture().toImage().pixelColor(1, 1).alpha(), 0);
+    EXPECT_EQ(pixelAt(window, corner),
+              colourValue(forms::ToQColor(forms::colours::ButtonFace).rgb()));
+    EXPECT_EQ(pixelAt(window, corner), pixelAt(window, QPoint(px(120), px(120))));
+}
+
 TEST_F(ReferenceWindowsTest, AboutSeparatorShowsGreyAboveWhite) {
     QWidget* window = open("frmAbout");
     auto* grey = ui::control<forms::LineWidget>(window, "Line1(1)");
