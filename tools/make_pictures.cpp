@@ -1,11 +1,12 @@
 // make_pictures: draws every built-in picture of Tarnok with QPainter.
 //
-// The pictures live in src/main_window/pictures, are committed, and are compiled
+// Each picture lives beside the code that shows it, in src/main_window/pictures or, when
+// more than one window shows it, in src/common/pictures; they are committed and compiled
 // into the program as Qt resources. To regenerate them after changing this file:
 //
 //   cmake -S . -B build -G Ninja -DTARNOK_TOOLS=ON
 //   cmake --build build --target make_pictures
-//   QT_QPA_PLATFORM=offscreen build/tools/make_pictures src/main_window/pictures
+//   QT_QPA_PLATFORM=offscreen build/tools/make_pictures src
 //
 // Output is deterministic: every bit of noise comes from fixed seeds, so running
 // the tool twice gives identical files.
@@ -15,8 +16,8 @@
 //                  iron, copper, silver and gold (24-bit BMP)
 //   electron.jpg   a shaded blue ball
 //   nucleus.jpg    a shaded orange-red ball
-//   ring.jpg       a thin black circle, stretched by the atom view into the shells
-//   tarnok.ico     the program icon, 32x32 and 16x16 in 16 colours
+//   ring.jpg       a thin black circle, stretched into the shells (common)
+//   tarnok.ico     the program icon, 32x32 and 16x16 in 16 colours (common)
 
 #include <QByteArray>
 #include <QColor>
@@ -1480,13 +1481,18 @@ bool check(const QString& path, const std::vector<QSize>& expected) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make_pictures OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: make_pictures SOURCE_FOLDER\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(".")) {
-        std::fprintf(stderr, "make_pictures: cannot create %s\n", argv[1]);
-        return 1;
+    const QDir source(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(source.filePath("main_window/pictures"));
+    const QDir common(source.filePath("common/pictures"));
+    for (const QDir& output : {folder, common}) {
+        if (!output.mkpath(".")) {
+            std::fprintf(stderr, "make_pictures: cannot create %s\n",
+                         output.path().toLocal8Bit().constData());
+            return 1;
+        }
     }
 
     bool ok = true;
@@ -1510,11 +1516,11 @@ int main(int argc, char** argv) {
          ok;
     ok = check(nucleus, {QSize(223, 213)}) && ok;
 
-    const QString ring = folder.filePath("ring.jpg");
+    const QString ring = common.filePath("ring.jpg");
     ok = saveImage(drawRing(), ring, "JPG", 90) && ok;
     ok = check(ring, {QSize(787, 785)}) && ok;
 
-    const QString icon = folder.filePath("tarnok.ico");
+    const QString icon = common.filePath("tarnok.ico");
     const QByteArray iconBytes = iconFileBytes();
     ok = writeFile(icon, iconBytes) && ok;
     ok = check(icon, {QSize(32, 32), QSize(16, 16)}) && ok;

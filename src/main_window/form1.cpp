@@ -1,7 +1,7 @@
 // The main window's layout, its start-up and its menus.
 #include "main_window/form1.h"
 
-#include "main_window/pictures.h"
+#include "common/pictures.h"
 #include "main_window/window_instances.h"
 #include "periodic_table/frm_lotukerfi.h"
 #include "reference_windows/frm_about.h"
@@ -27,6 +27,10 @@ constexpr forms::ColourValue kGrey = 0x00C0C0C0;
 constexpr forms::ColourValue kWhite = 0x00FFFFFF;
 constexpr forms::ColourValue kBlue = 0x00FF0000;
 constexpr forms::ColourValue kRed = 0x000000FF;
+
+// The atom drawing's own pictures; the rings are the program-wide ring picture.
+constexpr const char* kElectronPicture = ":/main_window/pictures/electron.jpg";
+constexpr const char* kNucleusPicture = ":/main_window/pictures/nucleus.jpg";
 
 constexpr FontSpec kSans{"MS Sans Serif", 8.25, false};
 constexpr FontSpec kSansBold{"MS Sans Serif", 8.25, true};
@@ -198,7 +202,7 @@ std::vector<ControlSpec> Form1::controlSpecs() const {
 
     // The atom drawing, from the top: electrons, nucleus caption, nucleus, rings 1 to 4.
     for (int i = 1; i <= 20; ++i)
-        specs.push_back(picture("imgRafeind", 0, 0, 195, pictures::kElectron, i));
+        specs.push_back(picture("imgRafeind", 0, 0, 195, kElectronPicture, i));
     specs.push_back({.kind = Kind::Label,
                      .name = "lblKjarni",
                      .left = 7560,
@@ -208,7 +212,7 @@ std::vector<ControlSpec> Form1::controlSpecs() const {
                      .font = kSansBold,
                      .visible = false,
                      .transparent = true});
-    specs.push_back(picture("imgKjarni", 7320, 4320, 825, pictures::kNucleus));
+    specs.push_back(picture("imgKjarni", 7320, 4320, 825, kNucleusPicture));
     specs.push_back(picture("imgBraut1", 7080, 4080, 1335, pictures::kRing));
     specs.push_back(picture("imgBraut2", 6720, 3710, 2055, pictures::kRing));
     specs.push_back(picture("imgBraut3", 6210, 3210, 3075, pictures::kRing));

@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <string_view>
 
+#include "common/secondary_window.h"
 #include "forms/runtime_error.h"
 #include "forms/services.h"
-#include "main_window/secondary_window.h"
 #include "periodic_table/colour_views.h"
 
 using forms::Alignment;

@@ -1,7 +1,7 @@
 #include "reference_windows/frm_about.h"
 
-#include "main_window/pictures.h"
-#include "main_window/secondary_window.h"
+#include "common/pictures.h"
+#include "common/secondary_window.h"
 
 using forms::ControlSpec;
 using forms::Kind;

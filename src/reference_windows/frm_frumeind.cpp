@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "main_window/pictures.h"
-#include "main_window/secondary_window.h"
+#include "common/pictures.h"
+#include "common/secondary_window.h"
 
 using forms::ColourValue;
 using forms::ControlSpec;

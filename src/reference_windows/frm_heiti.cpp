@@ -1,7 +1,7 @@
 #include "reference_windows/frm_heiti.h"
 
+#include "common/secondary_window.h"
 #include "elements/module1.h"
-#include "main_window/secondary_window.h"
 
 using forms::ControlSpec;
 using forms::Kind;

@@ -1,6 +1,6 @@
 #include "reference_windows/frm_skilgreiningar.h"
 
-#include "main_window/secondary_window.h"
+#include "common/secondary_window.h"
 
 using forms::ControlSpec;
 using forms::Twips;

@@ -85,6 +85,22 @@ ControlSpec focusable(Kind kind, const char* name, Twips left, Twips top, int ta
     return spec;
 }
 
+// Adds the options name(0) to name(count - 1) to frame, one under the other; option `on`
+// is on. With a first tab index, the options take the tab indexes from it upwards.
+void optionGroup(std::vector<ControlSpec>& specs, const char* name, const char* frame, int count,
+                 int on, int firstTabIndex = -1) {
+    static const char* const captions[] = {"Málmar", "Ástand", "Flokkar"};
+    for (int i = 0; i < count; ++i) {
+        ControlSpec option =
+            place(Kind::OptionButton, name, 120, 240 + 300 * i, 1200, 255, captions[i]);
+        option.index = i;
+        option.frame = frame;
+        option.value = i == on;
+        option.tabIndex = firstTabIndex < 0 ? -1 : firstTabIndex + i;
+        specs.push_back(option);
+    }
+}
+
 // The client area of a loaded window: what its controls lie on.
 QWidget* clientArea(TestForm& form) {
     return form.window()->findChild<QWidget*>("client");
@@ -368,18 +384,8 @@ TEST_F(FormTest, FrameHoldsItsControlsAndHidesThem) {
 TEST_F(FormTest, OptionGroupKeepsExactlyOneOn) {
     std::vector<ControlSpec> specs = {place(Kind::Frame, "frSyn", 120, 120, 2000, 1200),
                                       place(Kind::Frame, "frTal", 2400, 120, 2000, 1200)};
-    const char* captions[] = {"Málmar", "Ástand", "Flokkar"};
-    for (const auto& [name, frame, count, on] :
-         {std::tuple{"optSyn", "frSyn", 3, 0}, std::tuple{"optTal", "frTal", 2, 1}}) {
-        for (int i = 0; i < count; ++i) {
-            ControlSpec option =
-                place(Kind::OptionButton, name, 120, 240 + 300 * i, 1200, 255, captions[i]);
-            option.index = i;
-            option.frame = frame;
-            option.value = i == on;
-            specs.push_back(option);
-        }
-    }
+    optionGroup(specs, "optSyn", "frSyn", 3, 0);
+    optionGroup(specs, "optTal", "frTal", 2, 1);
     TestForm form("frmProf", dialog(), specs);
     std::vector<int> clicks;
     form.onArrayClick("optSyn", [&clicks](std::int16_t index) { clicks.push_back(index); });
@@ -490,14 +496,7 @@ TEST_F(FormTest, TabEntersAnOptionGroupAtTheOptionThatIsOnAndArrowsMoveWithinIt)
     std::vector<ControlSpec> specs = {focusable(Kind::CommandButton, "cmdA", 120, 120, 0),
                                       place(Kind::Frame, "frSyn", 120, 600, 2000, 1200),
                                       focusable(Kind::TextBox, "txtB", 2400, 120, 4)};
-    for (int i = 0; i < 3; ++i) {
-        ControlSpec option = place(Kind::OptionButton, "optSyn", 120, 240 + 300 * i, 1200, 255);
-        option.index = i;
-        option.frame = "frSyn";
-        option.value = i == 1;
-        option.tabIndex = 1 + i;
-        specs.push_back(option);
-    }
+    optionGroup(specs, "optSyn", "frSyn", 3, 1, 1);
     TestForm form("frmProf", dialog(), specs);
     std::vector<int> clicks;
     form.onArrayClick("optSyn", [&clicks](std::int16_t index) { clicks.push_back(index); });
@@ -735,6 +734,7 @@ TEST_F(FormTest, LongestCaptionsFitTheirBoxes) {
         {"Finnst aðeins á tilraunastofu eða hefur ekki fundist", bold, 4335, 4335},
         {"Hvarfgjarnir jarðmálmar", bold, 2055, 2055},
         {"Brennisteinn", {"Arial", 18, false}, 2055, 2055},
+        {"Mg", {"Arial", 30, false}, 855, 855},
     };
     std::vector<ControlSpec> specs;
     for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
